@@ -1,11 +1,55 @@
-// Dravix: the start menu program.
+// Dravix: the start menu program. The entry sequence: settle the single
+// instance, read the language, create the three windows in order, run.
+
 #include <windows.h>
 
+#include "app/application.h"
+#include "app/main_form.h"
+#include "app/module_init.h"
+#include "app/process_flags.h"
+#include "platform/debug_output.h"
+#include "startbutton/start_button_form.h"
+#include "startmenu/start_menu_form.h"
+
+namespace {
+
+// Clears a window's global reference before the window itself goes away, so
+// no late message reaches a destroyed object through it.
+template <typename T>
+class GlobalReference {
+public:
+    GlobalReference(T*& global, T& object) : global_(global) { global_ = &object; }
+    GlobalReference(const GlobalReference&) = delete;
+    GlobalReference& operator=(const GlobalReference&) = delete;
+    ~GlobalReference() { global_ = nullptr; }
+
+private:
+    T*& global_;
+};
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return 0;
+    EnableDpiAwareness();
+    (void)LoginUserName();
+    GdiplusSession gdiplus;
+
+    Application application;
+    GlobalReference appReference(App, application);
+    if (!application.Initialize()) return 0;
+
+    // Each window is created completely before the next one.
+    TfrmMainForm mainForm;
+    GlobalReference mainReference(frmMainForm, mainForm);
+    TQelStartMenuFrm startMenu;
+    GlobalReference menuReference(QelStartMenuFrm, startMenu);
+    TfrmStartMenu startButton;
+    GlobalReference buttonReference(frmStartMenu, startButton);
+    if (!mainForm.CreateForm() || !startMenu.CreateForm() || !startButton.CreateForm()) return 1;
+    DebugOut(L"TfrmStartMenu.Create");
+
+    // Until the start-up loader takes this over, the button answers clicks
+    // as soon as the windows exist.
+    StartupLoaded = true;
+    return application.Run();
 }

@@ -1,0 +1,20 @@
+#pragma once
+// TfrmMainForm: the program's main window in the system's sense, never shown.
+// It hides the menu when the program loses the activation, takes part in the
+// end of the session and swallows system commands.
+
+#include "ui/window.h"
+
+class TfrmMainForm : public Window {
+public:
+    [[nodiscard]] bool CreateForm();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+};
+
+inline TfrmMainForm* frmMainForm = nullptr;

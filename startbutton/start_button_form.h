@@ -1,0 +1,24 @@
+#pragma once
+// TfrmStartMenu: the start button over the taskbar, "Kavor_StartMenu_Button".
+// The hook program and other programs find it by that class and caption.
+
+#include "ui/window.h"
+
+class TfrmStartMenu : public Window {
+public:
+    [[nodiscard]] bool CreateForm();
+
+    // The one orderly way to end the program. With releaseKeys it lets go of
+    // both Windows keys and ends the message loop; without, the process keeps
+    // running (the watchdog's restart path).
+    void ExitProgram(bool releaseKeys);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+    bool FormCloseQuery() const;
+};
+
+inline TfrmStartMenu* frmStartMenu = nullptr;

@@ -1,0 +1,22 @@
+#pragma once
+// TQelStartMenuFrm: the start menu window, "Kavor_Dravix". Created once at
+// start-up, shown and hidden, never destroyed in between.
+
+#include "ui/window.h"
+
+class TQelStartMenuFrm : public Window {
+public:
+    [[nodiscard]] bool CreateForm();
+
+    void HideMenu();
+    // Brings the menu forward when it is shown; a hidden menu stays hidden.
+    void BringToFrontIfShown();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+};
+
+inline TQelStartMenuFrm* QelStartMenuFrm = nullptr;

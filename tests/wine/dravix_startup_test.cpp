@@ -1,0 +1,163 @@
+// Dravix.exe as a whole: its windows after start-up, the single-instance
+// guard, and the ways it ends.
+
+#include <gtest/gtest.h>
+
+#include "tests/harness/action_log.h"
+#include "tests/harness/debug_capture.h"
+#include "tests/harness/paths.h"
+#include "tests/harness/program_under_test.h"
+
+namespace {
+
+constexpr UINT kQuitProgram = 0x4C8;
+
+struct ExpectedWindow {
+    const wchar_t* className;
+    const wchar_t* caption;
+    bool visible;
+    DWORD exStyleOn;
+    DWORD exStyleOff;
+};
+
+// Dravix with its own data folder and its system actions recorded, not performed.
+class DravixTest : public testing::Test {
+protected:
+    void SetUp() override {
+        profile_ = MakeScratchFolder();
+        ASSERT_FALSE(profile_.empty());
+    }
+    void TearDown() override { RemoveFolder(profile_); }
+
+    LaunchOptions Options() const {
+        return {.environment = {{L"USERPROFILE", profile_}, actions_.EnvironmentEntry()}};
+    }
+    std::unique_ptr<ProgramUnderTest> Start(const std::wstring& exe = ProgramPath(L"Dravix.exe")) const {
+        return std::make_unique<ProgramUnderTest>(exe, Options());
+    }
+
+    std::wstring profile_;
+    ActionLog actions_;
+};
+
+}  // namespace
+
+TEST_F(DravixTest, CreatesItsThreeWindowsInOrder) {
+    DebugOutputCapture debug;
+    ASSERT_TRUE(debug.IsListening());
+    auto dravix = Start();
+    HWND button = dravix->WaitForWindow(L"TfrmStartMenu", L"Kavor_StartMenu_Button");
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(debug.WaitFor(L"TfrmStartMenu.Create", dravix->Pid()));
+
+    const std::vector<std::wstring> texts = debug.Texts(dravix->Pid());
+    const auto dpi = std::find(texts.begin(), texts.end(), L"SetProcessDPIAware");
+    const auto created = std::find(texts.begin(), texts.end(), L"TfrmStartMenu.Create");
+    EXPECT_LT(dpi, created) << "DPI awareness comes before the windows";
+
+    const ExpectedWindow windows[] = {
+        {L"TfrmMainForm", L"frmMainForm", false, 0, 0},
+        {L"TQelStartMenuFrm", L"Kavor_Dravix", false, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+         WS_EX_APPWINDOW | WS_EX_CONTROLPARENT},
+        {L"TfrmStartMenu", L"Kavor_StartMenu_Button", false, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED,
+         WS_EX_APPWINDOW | WS_EX_CONTROLPARENT},
+    };
+    for (const ExpectedWindow& expected : windows) {
+        SCOPED_TRACE(testing::Message() << expected.className);
+        HWND window = dravix->WaitForWindow(expected.className, expected.caption, 2000);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(IsShown(window), expected.visible);
+        EXPECT_EQ(::GetParent(window), nullptr);
+        const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE));
+        EXPECT_EQ(exStyle & expected.exStyleOn, expected.exStyleOn);
+        EXPECT_EQ(exStyle & expected.exStyleOff, 0u);
+        EXPECT_EQ(::GetClassLongPtrW(window, GCL_STYLE), static_cast<ULONG_PTR>(CS_DBLCLKS));
+    }
+    const RECT rect = WindowRect(button);
+    EXPECT_EQ(rect.right - rect.left, 54);
+    EXPECT_EQ(rect.bottom - rect.top, 54);
+    EXPECT_EQ(::GetWindowLongPtrW(button, GWL_STYLE) & WS_CLIPCHILDREN, 0);
+}
+
+TEST_F(DravixTest, QuitMessageReleasesTheWindowsKeysAndEnds) {
+    auto dravix = Start();
+    HWND menu = dravix->WaitForWindow(L"TQelStartMenuFrm", L"Kavor_Dravix");
+    ASSERT_NE(menu, nullptr);
+
+    ASSERT_TRUE(::PostMessageW(menu, kQuitProgram, 0, 0));
+    EXPECT_EQ(dravix->WaitForExit(), std::optional<DWORD>(0));
+
+    const std::vector<ActionRecord> expected = {
+        {"keybd_event", {0x61, 0, 0, 0}},
+        {"keybd_event", {VK_LWIN, 0, KEYEVENTF_KEYUP, 0}},
+        {"keybd_event", {VK_RWIN, 0, KEYEVENTF_KEYUP, 0}},
+        {"keybd_event", {0x61, 0, KEYEVENTF_KEYUP, 0}},
+    };
+    EXPECT_EQ(actions_.Read(), expected);
+}
+
+TEST_F(DravixTest, CloseRequestsOnTheButtonAreRefused) {
+    auto dravix = Start();
+    HWND button = dravix->WaitForWindow(L"TfrmStartMenu", L"Kavor_StartMenu_Button");
+    ASSERT_NE(button, nullptr);
+
+    // Alt+F4 arrives as SC_CLOSE, which becomes WM_CLOSE.
+    ::SendMessageW(button, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::SendMessageW(button, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(::IsWindow(button));
+    EXPECT_TRUE(dravix->IsRunning());
+    EXPECT_TRUE(actions_.Read().empty());
+}
+
+TEST_F(DravixTest, ConsentsToTheEndOfTheSession) {
+    auto dravix = Start();
+    HWND button = dravix->WaitForWindow(L"TfrmStartMenu", L"Kavor_StartMenu_Button");
+    HWND mainForm = dravix->WaitForWindow(L"TfrmMainForm", L"frmMainForm");
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(mainForm, nullptr);
+
+    EXPECT_EQ(::SendMessageW(button, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_EQ(::SendMessageW(mainForm, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    // Once the session may end, the button no longer refuses to close.
+    ::SendMessageW(button, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsShown(button));
+
+    ::SendMessageW(mainForm, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(dravix->WaitForExit(), std::optional<DWORD>(0));
+    EXPECT_TRUE(actions_.Read().empty()) << "the session's end is not an Exit: no key events";
+}
+
+TEST_F(DravixTest, SecondStartEndsWithoutAWindowAndTellsTheFirst) {
+    DebugOutputCapture debug;
+    ASSERT_TRUE(debug.IsListening());
+    auto first = Start();
+    HWND button = first->WaitForWindow(L"TfrmStartMenu", L"Kavor_StartMenu_Button");
+    ASSERT_NE(button, nullptr);
+    HWND menu = first->WaitForWindow(L"TQelStartMenuFrm", L"Kavor_Dravix");
+
+    auto second = Start();
+    EXPECT_EQ(second->WaitForExit(), std::optional<DWORD>(0));
+    EXPECT_TRUE(debug.WaitFor(L"InstanceGuard: another start", first->Pid()));
+    // Module set-up runs in every process; nothing of the entry sequence after the guard does.
+    EXPECT_EQ(debug.Texts(second->Pid()), std::vector<std::wstring>{L"SetProcessDPIAware"});
+    EXPECT_EQ(::FindWindowW(L"TfrmStartMenu", L"Kavor_StartMenu_Button"), button);
+    EXPECT_TRUE(first->IsRunning());
+    EXPECT_FALSE(IsShown(menu)) << "a hidden menu stays hidden";
+}
+
+TEST_F(DravixTest, CopyUnderAnotherNameRunsBesideTheFirst) {
+    const std::wstring folder = MakeScratchFolder();
+    const std::wstring copy = folder + L"\\DravixCopy.exe";
+    ASSERT_TRUE(::CopyFileW(ProgramPath(L"Dravix.exe").c_str(), copy.c_str(), FALSE));
+    // The copy needs the program folder's DLLs beside it.
+    ::CopyFileW(ProgramPath(L"Relaybus.dll").c_str(), (folder + L"\\Relaybus.dll").c_str(), FALSE);
+
+    auto first = Start();
+    ASSERT_NE(first->WaitForWindow(L"TfrmStartMenu", L"Kavor_StartMenu_Button"), nullptr);
+    {
+        auto renamed = Start(copy);
+        EXPECT_NE(renamed->WaitForWindow(L"TfrmStartMenu", L"Kavor_StartMenu_Button"), nullptr);
+        EXPECT_TRUE(renamed->IsRunning());
+    }
+    RemoveFolder(folder);
+}
