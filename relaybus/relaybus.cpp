@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -29,7 +31,7 @@ std::wstring CopyString(const COPYDATASTRUCT& block) {
     return std::wstring(chars, length);
 }
 
-LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     auto* receiver = reinterpret_cast<Receiver*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
     case WM_NCCREATE: {
@@ -40,9 +42,15 @@ LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_COPYDATA: {
         const auto* block = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         if (!receiver || !block || block->dwData != kChannelData) return FALSE;
-        const std::wstring data = CopyString(*block);
-        receiver->callback(receiver->channel.c_str(), data.c_str(), 0, 0, 0);
-        return TRUE;
+        // Nothing may unwind into user32: a failed copy (or a throwing
+        // callback) counts as not delivered.
+        try {
+            const std::wstring data = CopyString(*block);
+            receiver->callback(receiver->channel.c_str(), data.c_str(), 0, 0, 0);
+            return TRUE;
+        } catch (...) {
+            return FALSE;
+        }
     }
     case WM_NCDESTROY:
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -68,6 +76,21 @@ bool ValidChannel(const wchar_t* channel) {
     return length <= kMaxChannelChars;
 }
 
+// FindWindowEx matches captions without regard to case; channel names are
+// exact, so "keyvane_win" must not reach the receiver of "Keyvane_Win".
+// InternalGetWindowText reads the stored caption without sending a message,
+// so a receiver thread that is busy cannot stall the search.
+HWND FindReceiver(const wchar_t* channel) {
+    const std::wstring_view wanted(channel);
+    wchar_t caption[kMaxChannelChars + 2];
+    for (HWND window = ::FindWindowExW(HWND_MESSAGE, nullptr, kReceiverClass, channel); window;
+         window = ::FindWindowExW(HWND_MESSAGE, window, kReceiverClass, channel)) {
+        const int length = ::InternalGetWindowText(window, caption, static_cast<int>(std::size(caption)));
+        if (length > 0 && wanted == std::wstring_view(caption, static_cast<std::size_t>(length))) return window;
+    }
+    return nullptr;
+}
+
 void WriteReply(wchar_t* reply, DWORD* replyBytes, bool delivered) {
     if (!replyBytes) return;
     if (reply && *replyBytes >= sizeof(wchar_t)) {
@@ -90,7 +113,13 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
 
 BOOL WINAPI Server(const wchar_t* channel, RelaybusCallback callback) {
     if (!ValidChannel(channel) || !callback || !RegisterReceiverClass()) return FALSE;
-    auto* receiver = new Receiver{channel, callback};
+    // Callers need not be C++: no exception leaves this function.
+    Receiver* receiver = nullptr;
+    try {
+        receiver = new Receiver{channel, callback};
+    } catch (...) {
+        return FALSE;
+    }
     // A message-only window: the channel is found by class and name, never shown.
     HWND window = ::CreateWindowExW(0, kReceiverClass, channel, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, g_module,
                                     receiver);
@@ -98,13 +127,16 @@ BOOL WINAPI Server(const wchar_t* channel, RelaybusCallback callback) {
         delete receiver;
         return FALSE;
     }
+    // Senders may run at a lower integrity level than the receiver (a checker
+    // started elevated); without this, UIPI drops their WM_COPYDATA silently.
+    ::ChangeWindowMessageFilterEx(window, WM_COPYDATA, MSGFLT_ALLOW, nullptr);
     return TRUE;
 }
 
 BYTE WINAPI Func(const wchar_t* channel, const wchar_t* data, DWORD dataBytes, wchar_t* reply, DWORD* replyBytes) {
     bool delivered = false;
     if (ValidChannel(channel) && data) {
-        if (HWND receiver = ::FindWindowExW(HWND_MESSAGE, nullptr, kReceiverClass, channel)) {
+        if (HWND receiver = FindReceiver(channel)) {
             // Never send past the string's terminator, whatever length the caller gave.
             const std::size_t chars = wcsnlen(data, dataBytes / sizeof(wchar_t));
             const DWORD bytes = static_cast<DWORD>(std::min<std::size_t>(dataBytes, (chars + 1) * sizeof(wchar_t)));

@@ -5,7 +5,8 @@
 // the library gives that thread a hidden window carrying the channel name, and
 // the callback runs on it for every string sent on the channel. A sender calls
 // Func, which finds the receiver's window and hands the data over with
-// WM_COPYDATA, so the receiver gets its own copy.
+// WM_COPYDATA, so the receiver gets its own copy. Channel names are compared
+// exactly (case matters) and hold 1 to 255 characters.
 
 #include <windows.h>
 
@@ -16,10 +17,11 @@ extern "C" {
 // Registers the calling thread as the receiver of `channel`. Nonzero on success.
 BOOL WINAPI Server(const wchar_t* channel, RelaybusCallback callback);
 
-// Sends `data` (dataBytes = (characters + 1) * 2) on `channel`. Nonzero only when
-// a receiver got it. The reply buffer receives a zero-terminated string (always
-// "" from this library's receivers) when *replyBytes leaves room for it; on
-// return *replyBytes holds the bytes written.
-BYTE WINAPI Func(const wchar_t* channel, const wchar_t* data, DWORD dataBytes,
-                                       wchar_t* reply, DWORD* replyBytes);
+// Sends the zero-terminated `data` on `channel`; dataBytes should be
+// (characters + 1) * 2, and no more than dataBytes is ever read. Nonzero only
+// when a receiver got it. *replyBytes is the reply buffer's capacity in bytes:
+// when it leaves room, the buffer receives a zero-terminated string (always ""
+// from this library's receivers), and on return *replyBytes holds the reply's
+// size with its terminator, or 0 when nothing was delivered.
+BYTE WINAPI Func(const wchar_t* channel, const wchar_t* data, DWORD dataBytes, wchar_t* reply, DWORD* replyBytes);
 }
