@@ -3,10 +3,12 @@
 #include "app/application.h"
 #include "app/process_flags.h"
 #include "platform/system_actions.h"
+#include "startbutton/companion_interface.h"
+#include "startbutton/companions.h"
 
 namespace {
 
-constexpr WindowClass kStartButtonClass{L"TfrmStartMenu", CS_DBLCLKS};
+constexpr WindowClass kStartButtonClass{companion::dravix::kStartButtonClass, CS_DBLCLKS};
 constexpr int kButtonSize = 54;
 constexpr BYTE kNumpad1 = 0x61;
 
@@ -14,7 +16,7 @@ constexpr BYTE kNumpad1 = 0x61;
 
 bool TfrmStartMenu::CreateForm() {
     // No taskbar button and no Alt+Tab entry; drawn as a layered window.
-    if (!Create(kStartButtonClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP, L"Kavor_StartMenu_Button",
+    if (!Create(kStartButtonClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP, companion::dravix::kStartButtonCaption,
                 {0, 0, kButtonSize, kButtonSize}))
         return false;
     FormCreate();
@@ -31,6 +33,7 @@ bool TfrmStartMenu::FormCloseQuery() const { return AllowClose; }
 
 void TfrmStartMenu::ExitProgram(bool releaseKeys) {
     AllowClose = true;
+    StopCompanions();
     if (!releaseKeys) return;
     // Numpad 1 goes down around the Windows-key releases so the system never
     // sees a lone Windows-key press (which would open its start screen).

@@ -1,22 +1,23 @@
 #include "startmenu/start_menu_form.h"
 
 #include "app/process_flags.h"
+#include "startbutton/companion_interface.h"
 #include "startbutton/start_button_form.h"
 
 namespace {
 
-constexpr WindowClass kStartMenuClass{L"TQelStartMenuFrm", CS_DBLCLKS};
+constexpr WindowClass kStartMenuClass{companion::dravix::kStartMenuClass, CS_DBLCLKS};
 // Fail critical errors, no fault dialog, no open-file error box: a start menu
 // must never stop on a system message box.
 constexpr UINT kErrorMode = SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX;
 constexpr WindowPlacement kDesignPlacement{0, 0, 410, 520};
-constexpr UINT kQuitProgram = WM_USER + 200;  // another program asks Dravix to end
 
 }  // namespace
 
 bool TQelStartMenuFrm::CreateForm() {
     // A plain top-level window of the desktop, no taskbar button, above normal windows.
-    if (!Create(kStartMenuClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_CLIPCHILDREN, L"Kavor_Dravix",
+    if (!Create(kStartMenuClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_CLIPCHILDREN,
+                companion::dravix::kStartMenuCaption,
                 kDesignPlacement))
         return false;
     FormCreate();
@@ -42,7 +43,7 @@ void TQelStartMenuFrm::BringToFrontIfShown() {
 
 LRESULT TQelStartMenuFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case kQuitProgram:
+    case companion::dravix::kQuitMessage:
         if (frmStartMenu) frmStartMenu->ExitProgram(true);
         return 0;
     }

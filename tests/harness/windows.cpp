@@ -31,6 +31,15 @@ HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeo
     }
 }
 
+bool WaitForShown(HWND window, DWORD timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    while (!IsShown(window)) {
+        if (!::IsWindow(window) || ::GetTickCount64() >= deadline) return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
     const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
     while (::IsWindow(window)) {

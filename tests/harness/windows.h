@@ -12,6 +12,10 @@ inline constexpr DWORD kDefaultWindowTimeoutMs = 10000;
 HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs = kDefaultWindowTimeoutMs,
                    DWORD pid = 0);
 
+// True once `window` is visible (a window is found while it is still being
+// created, before it shows), false when it is not visible after the timeout.
+bool WaitForShown(HWND window, DWORD timeoutMs = kDefaultWindowTimeoutMs);
+
 // True once `window` is gone, or false when it still exists after the timeout.
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDefaultWindowTimeoutMs);
 

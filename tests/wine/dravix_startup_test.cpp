@@ -96,6 +96,29 @@ TEST_F(DravixTest, QuitMessageReleasesTheWindowsKeysAndEnds) {
     EXPECT_EQ(actions_.Read(), expected);
 }
 
+TEST_F(DravixTest, ExitStopsTheCompanions) {
+    DebugOutputCapture debug;
+    ASSERT_TRUE(debug.IsListening());
+    // The checker's side of the hook channel, and a settings program by its file name.
+    ProgramUnderTest checker(ToolPath(L"RelayReceiverProbe.exe"), L"Keyvane_Win");
+    ASSERT_TRUE(debug.WaitFor(L"RelayReceiverProbe ready", checker.Pid()));
+    const std::wstring folder = MakeScratchFolder();
+    const std::wstring settings = folder + L"\\Calibrix.exe";
+    ASSERT_TRUE(::CopyFileW(ToolPath(L"HarnessProbe.exe").c_str(), settings.c_str(), FALSE));
+    ProgramUnderTest settingsProgram(settings, L"window:CalibrixProbe:settings");
+    ASSERT_NE(settingsProgram.WaitForWindow(L"CalibrixProbe"), nullptr);
+
+    auto dravix = Start();
+    HWND menu = dravix->WaitForWindow(L"TQelStartMenuFrm", L"Kavor_Dravix");
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(::PostMessageW(menu, kQuitProgram, 0, 0));
+    EXPECT_EQ(dravix->WaitForExit(), std::optional<DWORD>(0));
+
+    EXPECT_TRUE(debug.WaitFor(L"RelayReceiverProbe: Keyvane_Win Kill", checker.Pid()));
+    EXPECT_EQ(settingsProgram.WaitForExit(), std::optional<DWORD>(0)) << "ended by file name";
+    RemoveFolder(folder);
+}
+
 TEST_F(DravixTest, CloseRequestsOnTheButtonAreRefused) {
     auto dravix = Start();
     HWND button = dravix->WaitForWindow(L"TfrmStartMenu", L"Kavor_StartMenu_Button");

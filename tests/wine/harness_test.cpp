@@ -22,7 +22,7 @@ TEST(ProgramUnderTest, FindsWindowByClassAndCaptionAndEndsTheProcess) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(CaptionOf(window), L"Probe Caption");
     EXPECT_EQ(ProcessOf(window), probe.Pid());
-    EXPECT_TRUE(IsShown(window));
+    EXPECT_TRUE(WaitForShown(window));
     const RECT rect = WindowRect(window);
     EXPECT_EQ(rect.right - rect.left, 300);
     EXPECT_EQ(rect.bottom - rect.top, 200);
