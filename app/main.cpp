@@ -8,6 +8,7 @@
 #include "app/module_init.h"
 #include "app/process_flags.h"
 #include "platform/debug_output.h"
+#include "settings/data_folder.h"
 #include "startbutton/start_button_form.h"
 #include "startmenu/start_menu_form.h"
 
@@ -37,6 +38,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Application application;
     GlobalReference appReference(App, application);
     if (!application.Initialize()) return 0;
+
+    // The chosen language; the language object makes it current once it exists.
+    const std::wstring language = GetLanguageSetting();
+    (void)language;
 
     // Each window is created completely before the next one.
     TfrmMainForm mainForm;
