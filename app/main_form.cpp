@@ -16,7 +16,7 @@ bool TfrmMainForm::CreateForm() {
     RECT frame{0, 0, kClientWidth, kClientHeight};
     const DWORD style = WS_OVERLAPPEDWINDOW;
     ::AdjustWindowRectEx(&frame, style, FALSE, 0);
-    if (!Create(kMainFormClass, 0, style, L"frmMainForm",
+    if (!Form::CreateForm(kMainFormClass, 0, style, L"frmMainForm",
                 {CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top}))
         return false;
     FormCreate();
@@ -35,7 +35,7 @@ LRESULT TfrmMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         // A click into another program closes the menu.
         if (wParam == FALSE && App && !App->Terminated() && QelStartMenuFrm && QelStartMenuFrm->HandleAllocated())
             QelStartMenuFrm->HideMenu();
-        return Default(message, wParam, lParam);
+        return Form::HandleMessage(message, wParam, lParam);
     case WM_QUERYENDSESSION:
         AllowClose = true;
         return TRUE;
@@ -50,5 +50,5 @@ LRESULT TfrmMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         if (App) App->Terminate();
         return 0;
     }
-    return Default(message, wParam, lParam);
+    return Form::HandleMessage(message, wParam, lParam);
 }

@@ -3,10 +3,13 @@
 // It hides the menu when the program loses the activation, takes part in the
 // end of the session and swallows system commands.
 
-#include "ui/window.h"
+#include "ui/form.h"
 
-class TfrmMainForm : public Window {
+class TfrmMainForm : public Form {
 public:
+    TfrmMainForm() : Form(L"frmMainForm") {}
+    [[nodiscard]] std::wstring_view ClassName() const override { return L"TfrmMainForm"; }
+
     [[nodiscard]] bool CreateForm();
 
 protected:

@@ -16,7 +16,7 @@ constexpr BYTE kNumpad1 = 0x61;
 
 bool TfrmStartMenu::CreateForm() {
     // No taskbar button and no Alt+Tab entry; drawn as a layered window.
-    if (!Create(kStartButtonClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP, companion::dravix::kStartButtonCaption,
+    if (!Form::CreateForm(kStartButtonClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP, companion::dravix::kStartButtonCaption,
                 {0, 0, kButtonSize, kButtonSize}))
         return false;
     FormCreate();
@@ -49,7 +49,7 @@ LRESULT TfrmStartMenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CLOSE:
         // Alt+F4 and every other close request is refused unless the program is ending.
-        if (FormCloseQuery()) Hide();
+        if (FormCloseQuery()) SetVisible(false);
         return 0;
     case WM_QUERYENDSESSION:
         AllowClose = true;
@@ -58,5 +58,5 @@ LRESULT TfrmStartMenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         AllowClose = true;
         return TRUE;
     }
-    return Default(message, wParam, lParam);
+    return Form::HandleMessage(message, wParam, lParam);
 }

@@ -2,10 +2,13 @@
 // TfrmStartMenu: the start button over the taskbar, "Kavor_StartMenu_Button".
 // The hook program and other programs find it by that class and caption.
 
-#include "ui/window.h"
+#include "ui/form.h"
 
-class TfrmStartMenu : public Window {
+class TfrmStartMenu : public Form {
 public:
+    TfrmStartMenu() : Form(L"frmStartMenu") {}
+    [[nodiscard]] std::wstring_view ClassName() const override { return L"TfrmStartMenu"; }
+
     [[nodiscard]] bool CreateForm();
 
     // The one orderly way to end the program. With releaseKeys it lets go of

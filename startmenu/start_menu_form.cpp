@@ -16,7 +16,7 @@ constexpr WindowPlacement kDesignPlacement{0, 0, 410, 520};
 
 bool TQelStartMenuFrm::CreateForm() {
     // A plain top-level window of the desktop, no taskbar button, above normal windows.
-    if (!Create(kStartMenuClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_CLIPCHILDREN,
+    if (!Form::CreateForm(kStartMenuClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_CLIPCHILDREN,
                 companion::dravix::kStartMenuCaption,
                 kDesignPlacement))
         return false;
@@ -30,13 +30,13 @@ void TQelStartMenuFrm::FormCreate() {
 }
 
 void TQelStartMenuFrm::HideMenu() {
-    if (!Visible()) return;
+    if (!IsVisible()) return;
     MenuShown = false;
-    Hide();
+    SetVisible(false);
 }
 
 void TQelStartMenuFrm::BringToFrontIfShown() {
-    if (!Visible()) return;
+    if (!IsVisible()) return;
     ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     ::SetForegroundWindow(Handle());
 }
@@ -47,5 +47,5 @@ LRESULT TQelStartMenuFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
         if (frmStartMenu) frmStartMenu->ExitProgram(true);
         return 0;
     }
-    return Default(message, wParam, lParam);
+    return Form::HandleMessage(message, wParam, lParam);
 }

@@ -2,10 +2,13 @@
 // TQelStartMenuFrm: the start menu window, "Kavor_Dravix". Created once at
 // start-up, shown and hidden, never destroyed in between.
 
-#include "ui/window.h"
+#include "ui/form.h"
 
-class TQelStartMenuFrm : public Window {
+class TQelStartMenuFrm : public Form {
 public:
+    TQelStartMenuFrm() : Form(L"QelStartMenuFrm") {}
+    [[nodiscard]] std::wstring_view ClassName() const override { return L"TQelStartMenuFrm"; }
+
     [[nodiscard]] bool CreateForm();
 
     void HideMenu();

@@ -20,22 +20,12 @@ HINSTANCE ModuleInstance() noexcept { return ::GetModuleHandleW(nullptr); }
 
 Window::~Window() { Destroy(); }
 
-void Window::Show(int command) const noexcept {
-    if (hwnd_) ::ShowWindow(hwnd_, command);
-}
-
-void Window::Hide() const noexcept {
-    if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
-}
-
 bool Window::Create(const WindowClass& cls, DWORD exStyle, DWORD style, const wchar_t* caption,
                     const WindowPlacement& placement, HWND parent) {
     if (hwnd_ || !RegisterWindowClass(cls, Procedure)) return false;
     ::CreateWindowExW(exStyle, cls.name, caption, style, placement.x, placement.y, placement.width, placement.height,
                       parent, nullptr, ModuleInstance(), this);
-    if (!hwnd_) return false;
-    OnCreated();
-    return true;
+    return hwnd_ != nullptr;
 }
 
 void Window::Destroy() noexcept {

@@ -24,10 +24,6 @@ public:
 
     [[nodiscard]] HWND Handle() const noexcept { return hwnd_; }
     [[nodiscard]] bool HandleAllocated() const noexcept { return hwnd_ != nullptr; }
-    [[nodiscard]] bool Visible() const noexcept { return hwnd_ && ::IsWindowVisible(hwnd_); }
-
-    void Show(int command = SW_SHOW) const noexcept;
-    void Hide() const noexcept;
 
     // Creates the window of `cls` (registering the class on first use) and
     // sends its creation messages to this object. False when it fails.
@@ -38,8 +34,6 @@ public:
 protected:
     // Every message after WM_NCCREATE; the default is DefWindowProcW.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Called once the window exists (the form's creation handler).
-    virtual void OnCreated() {}
 
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         return ::DefWindowProcW(hwnd_, message, wParam, lParam);
