@@ -30,6 +30,26 @@ public:
     virtual void SetCaption(std::wstring caption) = 0;
 };
 
+// A component showing a list of texts the user reads: the items of a
+// switching label, the lines of a combo box, the nodes of a tree view
+// (counted over all nodes in absolute order, collapsed ones included).
+class ItemCaptions {
+public:
+    virtual ~ItemCaptions() = default;
+    [[nodiscard]] virtual int ItemCount() const = 0;
+    [[nodiscard]] virtual std::wstring ItemCaption(int index) const = 0;
+    virtual void SetItemCaption(int index, std::wstring caption) = 0;
+};
+
+// A component with column titles: a list view.
+class ColumnCaptions {
+public:
+    virtual ~ColumnCaptions() = default;
+    [[nodiscard]] virtual int ColumnCount() const = 0;
+    [[nodiscard]] virtual std::wstring ColumnCaption(int index) const = 0;
+    virtual void SetColumnCaption(int index, std::wstring caption) = 0;
+};
+
 // A form or a nested container: owns components, in ownership order.
 class Container {
 public:
