@@ -1,10 +1,12 @@
 #pragma once
-// Other processes by executable file name (compared without regard to case).
+// Other processes by executable name, compared upper-cased.
 
 #include <string_view>
 
-// True when a process with that file name runs.
-bool IsProcessRunning(std::wstring_view exeName);
+// True when a process of that executable name runs (this one included).
+[[nodiscard]] bool IsProcessRunning(std::wstring_view exeName);
 
-// Ends every process with that file name; true when at least one was ended.
-bool KillProcessByName(std::wstring_view exeName);
+// Terminates (exit code 0) every process whose executable file name, or whose
+// whole executable entry, equals `exeNameOrPath`. Answers whether the last
+// termination succeeded; false when no process matched.
+bool KillProcessByName(std::wstring_view exeNameOrPath);
