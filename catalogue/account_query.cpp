@@ -1,5 +1,7 @@
 #include "catalogue/account_query.h"
 
+#include "settings/ini_text.h"
+
 std::wstring BuildAccountQuery(std::wstring_view loginName) {
     std::wstring query = L"Select * from Win32_Account where Name='";
     for (const wchar_t c : loginName) {
@@ -9,12 +11,6 @@ std::wstring BuildAccountQuery(std::wstring_view loginName) {
     }
     query += L'\'';
     return query;
-}
-
-std::wstring_view TrimBlanks(std::wstring_view text) {
-    while (!text.empty() && text.front() <= L' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() <= L' ') text.remove_suffix(1);
-    return text;
 }
 
 std::wstring ChooseUserDisplayName(std::wstring_view loginName,

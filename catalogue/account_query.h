@@ -16,6 +16,3 @@
 // without the property counts as blank), else the login name.
 [[nodiscard]] std::wstring ChooseUserDisplayName(std::wstring_view loginName,
                                                  const std::vector<std::optional<std::wstring>>& fullNames);
-
-// Without leading and trailing spaces and control characters.
-[[nodiscard]] std::wstring_view TrimBlanks(std::wstring_view text);

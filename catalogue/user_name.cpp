@@ -10,6 +10,7 @@
 
 #include "catalogue/account_query.h"
 #include "catalogue/com_support.h"
+#include "settings/ini_text.h"
 
 using Microsoft::WRL::ComPtr;
 
