@@ -127,24 +127,27 @@ TEST(Launching, RunAsAdministrator_StartsTheFileOrAnswersFalse) {
     EXPECT_FALSE(RunAsAdministrator(nullptr, probe.Path() + L".missing.exe", L""));
 }
 
+BOOL CALLBACK FindOwnVisibleWindow(HWND window, LPARAM found) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 // The first visible top-level window of this process.
 HWND WaitForOwnWindow(DWORD timeoutMs) {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    for (DWORD waited = 0; waited < timeoutMs && !search.found; waited += 50) {
+    HWND found = nullptr;
+    for (DWORD waited = 0; waited < timeoutMs && !found; waited += 50) {
         ::Sleep(50);
-        ::EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                DWORD pid = 0;
-                ::GetWindowThreadProcessId(window, &pid);
-                if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(window)) return TRUE;
-                reinterpret_cast<Search*>(param)->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        ::EnumWindows(FindOwnVisibleWindow, reinterpret_cast<LPARAM>(&found));
     }
-    return search.found;
+    return found;
+}
+
+DWORD WINAPI ShowPropertiesThread(void* path) {
+    ShowFileProperties(*static_cast<const std::wstring*>(path));
+    return 0;
 }
 
 TEST(Launching, ShowFileProperties_LetsTheShellShowItsWindow) {
@@ -155,13 +158,8 @@ TEST(Launching, ShowFileProperties_LetsTheShellShowItsWindow) {
     // Windows, a message box under Wine, which has no sheet for this verb.
     // The call runs on its own thread because the shell may hold it until the
     // window closes.
-    UniqueKernelHandle worker(::CreateThread(
-        nullptr, 0,
-        [](void* path) -> DWORD {
-            ShowFileProperties(*static_cast<const std::wstring*>(path));
-            return 0;
-        },
-        const_cast<std::wstring*>(&file), 0, nullptr));
+    UniqueKernelHandle worker(
+        ::CreateThread(nullptr, 0, ShowPropertiesThread, const_cast<std::wstring*>(&file), 0, nullptr));
     ASSERT_TRUE(worker);
     const HWND shown = WaitForOwnWindow(10000);
     EXPECT_NE(shown, nullptr);
