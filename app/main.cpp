@@ -9,6 +9,7 @@
 #include "app/process_flags.h"
 #include "platform/debug_output.h"
 #include "settings/data_folder.h"
+#include "settings/language.h"
 #include "startbutton/start_button_form.h"
 #include "startmenu/start_menu_form.h"
 
@@ -39,9 +40,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     GlobalReference appReference(App, application);
     if (!application.Initialize()) return 0;
 
-    // The chosen language; the language object makes it current once it exists.
-    const std::wstring language = GetLanguageSetting();
-    (void)language;
+    CreateGlobalLanguage().LoadLanguage(GetLanguageSetting());
 
     // Each window is created completely before the next one.
     TfrmMainForm mainForm;

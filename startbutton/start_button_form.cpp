@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/process_flags.h"
 #include "platform/system_actions.h"
+#include "settings/language.h"
 #include "startbutton/companion_interface.h"
 #include "startbutton/companions.h"
 
@@ -27,6 +28,7 @@ void TfrmStartMenu::FormCreate() {
     AllowClose = false;
     const LONG_PTR exStyle = ::GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
     ::SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    if (Language) Language->TranslateComponent(*this);
 }
 
 bool TfrmStartMenu::FormCloseQuery() const { return AllowClose; }

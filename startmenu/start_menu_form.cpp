@@ -1,6 +1,7 @@
 #include "startmenu/start_menu_form.h"
 
 #include "app/process_flags.h"
+#include "settings/language.h"
 #include "startbutton/companion_interface.h"
 #include "startbutton/start_button_form.h"
 
@@ -27,6 +28,7 @@ bool TQelStartMenuFrm::CreateForm() {
 void TQelStartMenuFrm::FormCreate() {
     ::SetErrorMode(kErrorMode);
     StartupLoaded = false;
+    if (Language) Language->TranslateComponent(*this);
 }
 
 void TQelStartMenuFrm::HideMenu() {

@@ -1,11 +1,14 @@
 // Dravix.exe as a whole: its windows after start-up, the single-instance
 // guard, and the ways it ends.
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include "tests/harness/action_log.h"
 #include "tests/harness/debug_capture.h"
 #include "tests/harness/paths.h"
+#include "tests/harness/pictures.h"
 #include "tests/harness/program_under_test.h"
 
 namespace {
@@ -77,6 +80,37 @@ TEST_F(DravixTest, CreatesItsThreeWindowsInOrder) {
     EXPECT_EQ(rect.right - rect.left, 54);
     EXPECT_EQ(rect.bottom - rect.top, 54);
     EXPECT_EQ(::GetWindowLongPtrW(button, GWL_STYLE) & WS_CLIPCHILDREN, 0);
+}
+
+TEST_F(DravixTest, LoadsTheChosenLanguageOrEnglish) {
+    struct Case {
+        const char* setting;  // the Main.ini line, ANSI as another program writes it
+        const wchar_t* loaded;
+    };
+    const Case cases[] = {{"Language=German", L"\\Language\\German.lng"},
+                          {"Language=Klingon", L"\\Language\\English.lng"},
+                          {nullptr, L"\\Language\\English.lng"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setting ? c.setting : "no Main.ini");
+        const std::wstring folder = profile_ + L"\\AppData\\LocalLow\\Kavor\\Dravix";
+        ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+        const std::wstring ini = folder + L"\\Main.ini";
+        ::DeleteFileW(ini.c_str());
+        if (c.setting) {
+            const std::string text = std::string("[Main]\r\n") + c.setting + "\r\n";
+            ASSERT_TRUE(WriteBytes(ini, std::vector<BYTE>(text.begin(), text.end())));
+        }
+        DebugOutputCapture debug;
+        ASSERT_TRUE(debug.IsListening());
+        auto dravix = Start();
+        ASSERT_TRUE(debug.WaitFor(L"TfrmStartMenu.Create", dravix->Pid()));
+        const std::wstring expected = ProgramFolder() + c.loaded;
+        // Scanning loads every file once; the chosen one is loaded last.
+        std::wstring lastLoaded;
+        for (const std::wstring& text : debug.Texts(dravix->Pid()))
+            if (text.size() > 4 && text.ends_with(L".lng")) lastLoaded = text;
+        EXPECT_EQ(lastLoaded, expected);
+    }
 }
 
 TEST_F(DravixTest, QuitMessageReleasesTheWindowsKeysAndEnds) {
