@@ -171,8 +171,19 @@ void WinControl::MouseButtonEvent(UINT message, POINT client) {
         Fire(target->OnClick);
 }
 
+void WinControl::ContextMenu(POINT screen) {
+    if (screen.x == -1 && screen.y == -1) return;  // from the keyboard: no control is under the mouse
+    POINT client = screen;
+    ::ScreenToClient(Handle(), &client);
+    GraphicControl* target = ControlAt(client);
+    if (target && target->PopupMenu) target->PopupMenu->Popup(Handle(), screen);
+}
+
 LRESULT WinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_CONTEXTMENU:
+        ContextMenu(PointFrom(lParam));
+        return 0;
     case WM_ERASEBKGND:
         return 1;  // everything is painted in WM_PAINT
     case WM_PAINT:
@@ -192,7 +203,8 @@ LRESULT WinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
         MouseButtonEvent(message, PointFrom(lParam));
-        return 0;
+        // The system turns a right-button release into WM_CONTEXTMENU.
+        return message == WM_RBUTTONUP ? Window::HandleMessage(message, wParam, lParam) : 0;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != Handle()) pressed_ = nullptr;
         break;

@@ -11,6 +11,7 @@
 
 #include "ui/component.h"
 #include "ui/font.h"
+#include "ui/menu.h"
 #include "ui/window.h"
 
 class WinControl;
@@ -86,6 +87,9 @@ public:
     std::function<void()> OnClick;
     std::function<void()> OnDblClick;
 
+    // Opens on a right click (after OnMouseDown and OnMouseUp), at the mouse.
+    TPopupMenu* PopupMenu = nullptr;
+
     // Draws the control on its parent's device context, in the parent's
     // client coordinates; only the control's bounds are its to paint.
     virtual void Paint(HDC dc) = 0;
@@ -121,6 +125,7 @@ private:
     void MouseMoved(POINT client);
     void MouseLeft();
     void MouseButtonEvent(UINT message, POINT client);
+    void ContextMenu(POINT screen);
 
     std::vector<GraphicControl*> graphics_;
     GraphicControl* hovered_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include "tests/harness/windows.h"
 #include "ui/form.h"
+#include "ui/timer.h"
 
 namespace {
 
@@ -61,6 +62,19 @@ public:
     std::wstring_view ClassName() const override { return L"TTestForm"; }
 
     Swatch red, blue, hidden;
+    // Keys the form sends to its popup menu once the menu waits for input.
+    std::vector<WPARAM> menuKeys;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_ENTERIDLE && wParam == MSGF_MENU) {
+            for (WPARAM key : std::exchange(menuKeys, {})) {
+                ::PostMessageW(reinterpret_cast<HWND>(lParam), WM_KEYDOWN, key, 0);
+                ::PostMessageW(reinterpret_cast<HWND>(lParam), WM_KEYUP, key, 0);
+            }
+        }
+        return Form::HandleMessage(message, wParam, lParam);
+    }
 };
 
 void Pump() {
@@ -150,4 +164,56 @@ TEST_F(FormTest, DoubleClickIsReportedOnceWithoutASecondClick) {
     ::SendMessageW(window, WM_LBUTTONUP, 0, At(15, 15));
     EXPECT_EQ(Take(), (std::vector<std::wstring>{L"Red down 5,5", L"Red up", L"Red click", L"Red dblclick",
                                                  L"Red down 5,5", L"Red up"}));
+}
+
+TEST_F(FormTest, RightClickOpensTheControlsPopupMenuAndRunsTheChosenItem) {
+    TPopupMenu menu(L"PopupMenu1");
+    TMenuItem settings(L"Menu_Settings", L"Settings"), separator(L"N2", L"-"), exit(L"Menu_Exit", L"Exit");
+    settings.SetShortCutText(L"Alt+S");
+    for (TMenuItem* item : {&settings, &separator, &exit}) menu.Add(*item);
+    int settingsClicks = 0, exitClicks = 0;
+    settings.OnClick = [&] { ++settingsClicks; };
+    exit.OnClick = [&] { ++exitClicks; };
+    form.blue.PopupMenu = &menu;
+
+    UniqueHmenu built = menu.BuildMenu();
+    wchar_t text[64];
+    ::GetMenuStringW(built.get(), 0, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"Settings\tAlt+S");
+    EXPECT_EQ(::GetMenuState(built.get(), 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+
+    // Up from no selection picks the last item.
+    form.menuKeys = {VK_UP, VK_RETURN};
+    POINT screen{50, 50};
+    ::ClientToScreen(form.Handle(), &screen);
+    ::SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()),
+                   MAKELPARAM(screen.x, screen.y));
+    EXPECT_EQ(exitClicks, 1);
+    EXPECT_EQ(settingsClicks, 0);
+
+    // A right click over a control without a menu opens nothing.
+    POINT onRed{15, 15};
+    ::ClientToScreen(form.Handle(), &onRed);
+    form.menuKeys = {VK_DOWN, VK_RETURN};
+    ::SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form.Handle()), MAKELPARAM(onRed.x, onRed.y));
+    EXPECT_EQ(settingsClicks + exitClicks, 1);
+}
+
+TEST(TTimer, FiresWhileEnabledOnly) {
+    int ticks = 0;
+    TTimer timer(L"Timer1", 10, false);
+    timer.OnTimer = [&] { ++ticks; };
+    timer.SetEnabled(true);
+    const ULONGLONG deadline = ::GetTickCount64() + 3000;
+    while (ticks < 3 && ::GetTickCount64() < deadline) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        Pump();
+    }
+    EXPECT_GE(ticks, 3);
+
+    timer.SetEnabled(false);
+    const int stopped = ticks;
+    ::Sleep(60);
+    Pump();
+    EXPECT_EQ(ticks, stopped);
 }
