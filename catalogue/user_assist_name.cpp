@@ -25,6 +25,11 @@ bool IsExplorerShortcut(std::wstring_view path) {
 
 }  // namespace
 
+bool IsKnownFolderRootName(std::wstring_view name) {
+    const std::wstring folded = FoldName(name);
+    return folded == L"appdata" || folded == L"common appdata" || folded == L"local appdata";
+}
+
 std::wstring Rot13(std::wstring_view text) {
     std::wstring out(text);
     for (wchar_t& c : out) {
@@ -82,7 +87,9 @@ std::wstring FolderDescriptionPath(std::wstring_view guid, const FolderDescripti
         visited.push_back(current);
         const std::optional<FolderDescription> entry = lookup(current);
         if (!entry) return {};
-        if (entry->ParentFolder.empty()) {
+        // The mapped roots end the walk even where they have a parent of
+        // their own (roaming AppData lies in the profile folder).
+        if (entry->ParentFolder.empty() || IsKnownFolderRootName(entry->Name)) {
             if (entry->Name.empty()) return {};
             std::wstring path = entry->Name;
             for (auto step = relativePaths.rbegin(); step != relativePaths.rend(); ++step) {

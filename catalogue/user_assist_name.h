@@ -33,11 +33,17 @@ struct FolderDescription {
 };
 using FolderDescriptionLookup = std::function<std::optional<FolderDescription>(std::wstring_view guid)>;
 
+// The root names that StartMenuFolderFromDescription maps to folders
+// ("AppData", "Common AppData", "Local AppData"; any case).
+[[nodiscard]] bool IsKnownFolderRootName(std::wstring_view name);
+
 // A known folder's path below its root folder, as FolderDescriptions spell it:
 // the parent chain's RelativePath values joined by "\" under the root's Name
-// ("AppData\Microsoft\Windows\Start Menu\Programs"). "" when an entry of the
-// chain is missing or malformed, when the chain loops back on itself, or when
-// it is longer than any real one (kMaxFolderChain).
+// ("AppData\Microsoft\Windows\Start Menu\Programs"). The chain ends at an
+// entry without a parent or at one of the root names above, which the system
+// registers with a parent of their own (the profile folder). "" when an entry
+// of the chain is missing or malformed, when the chain loops back on itself,
+// or when it is longer than any real one (kMaxFolderChain).
 inline constexpr int kMaxFolderChain = 32;
 [[nodiscard]] std::wstring FolderDescriptionPath(std::wstring_view guid, const FolderDescriptionLookup& lookup);
 

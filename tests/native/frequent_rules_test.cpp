@@ -96,11 +96,17 @@ TEST(UserAssistName, DecodesDrivePathsAndStartMenuKnownFolders) {
 
 TEST(FolderDescriptions, ChainsEndAtTheirRootAndLoopsEndAtAll) {
     using Registry = std::map<std::wstring, FolderDescription>;
-    // As Windows registers them: Programs -> Start Menu -> roaming AppData.
+    // As the system registers them: Programs -> Start Menu -> roaming
+    // AppData -> the profile; the common ones end at Common AppData.
     const Registry real = {
         {L"{P}", {L"{S}", L"Programs", L"Programs"}},
         {L"{S}", {L"{R}", L"Microsoft\\Windows\\Start Menu", L"Start Menu"}},
-        {L"{R}", {L"", L"", L"AppData"}},
+        {L"{R}", {L"{PROFILE}", L"AppData\\Roaming", L"AppData"}},
+        {L"{PROFILE}", {L"", L"", L"Profile"}},
+        {L"{DOCS}", {L"{PROFILE}", L"Documents", L"Personal"}},
+        {L"{CP}", {L"{CS}", L"Programs", L"Common Programs"}},
+        {L"{CS}", {L"{CA}", L"Microsoft\\Windows\\Start Menu", L"Common Start Menu"}},
+        {L"{CA}", {L"", L"", L"Common AppData"}},
         {L"{ORPHAN}", {L"{MISSING}", L"x", L"Orphan"}},
         {L"{NORELATIVE}", {L"{R}", L"", L"NoRelative"}},
         {L"{SELF}", {L"{self}", L"x", L"Self"}},
@@ -116,6 +122,8 @@ TEST(FolderDescriptions, ChainsEndAtTheirRootAndLoopsEndAtAll) {
     } const cases[] = {
         {"programs", L"{P}", L"AppData\\Microsoft\\Windows\\Start Menu\\Programs"},
         {"root itself", L"{R}", L"AppData"},
+        {"common programs", L"{CP}", L"Common AppData\\Microsoft\\Windows\\Start Menu\\Programs"},
+        {"chain to a root without a parent", L"{DOCS}", L"Profile\\Documents"},
         {"unknown folder", L"{NONE}", L""},
         {"parent missing", L"{ORPHAN}", L""},
         {"no relative path below a parent", L"{NORELATIVE}", L""},
