@@ -1,5 +1,6 @@
 #include "startbutton/taskbar_placement.h"
 
+#include <cstdint>
 #include <string>
 
 #include "catalogue/taskbar_geometry.h"

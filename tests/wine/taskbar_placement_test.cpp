@@ -44,7 +44,13 @@ UniqueHwnd MakeButton() {
 bool IsVertical(TaskbarEdge edge) { return edge == TaskbarEdge::Left || edge == TaskbarEdge::Right; }
 
 std::string Name(TaskbarEdge edge) {
-    return edge == TaskbarEdge::Bottom ? "Bottom" : edge == TaskbarEdge::Top ? "Top" : edge == TaskbarEdge::Left ? "Left" : "Right";
+    switch (edge) {
+    case TaskbarEdge::Top: return "Top";
+    case TaskbarEdge::Left: return "Left";
+    case TaskbarEdge::Right: return "Right";
+    case TaskbarEdge::Bottom: break;
+    }
+    return "Bottom";
 }
 
 // The band measured in the taskbar: along its length from the starting end,
@@ -56,17 +62,18 @@ struct BandExtent {
 };
 
 BandExtent Measure(TaskbarEdge edge, const RECT& tray, const RECT& band) {
-    if (IsVertical(edge)) return {band.top - tray.top, band.bottom - tray.top, band.left - tray.left, band.right - band.left};
+    if (IsVertical(edge))
+        return {band.top - tray.top, band.bottom - tray.top, band.left - tray.left, band.right - band.left};
     return {band.left - tray.left, band.right - tray.left, band.top - tray.top, band.bottom - band.top};
 }
 
 // Puts the stand-in's band `offset` pixels in from the taskbar's starting end.
 void MoveBandTo(const TaskbarStandIn& taskbar, TaskbarEdge edge, int offset) {
     const BandExtent now = Measure(edge, taskbar.TrayRect(), taskbar.BandRect());
-    const bool moved = IsVertical(edge) ? ::SetWindowPos(taskbar.Band(), nullptr, 0, offset, now.cross, now.end - offset,
-                                                         SWP_NOZORDER | SWP_NOACTIVATE)
-                                        : ::SetWindowPos(taskbar.Band(), nullptr, offset, 0, now.end - offset, now.cross,
-                                                         SWP_NOZORDER | SWP_NOACTIVATE);
+    constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+    const bool moved = IsVertical(edge)
+                           ? ::SetWindowPos(taskbar.Band(), nullptr, 0, offset, now.cross, now.end - offset, kFlags)
+                           : ::SetWindowPos(taskbar.Band(), nullptr, offset, 0, now.end - offset, now.cross, kFlags);
     ASSERT_TRUE(moved);
 }
 
@@ -184,9 +191,9 @@ TEST_P(TaskbarPlacementAtEdge, EmbedAndRestore_MoveTheBandAsideAndBackAndTellThe
 
     // In order: the band is told after the move aside and before the move
     // back (whose place is written just before it moves), the tray during the restore.
-    const std::wstring restoreText =
-        IsVertical(edge) ? L"ALeft: 0,Top:11,ARight:" + std::to_wstring(before.cross) + L",ABottom:" + std::to_wstring(before.end - 11)
-                         : L"ALeft: 11,Top:0,ARight:" + std::to_wstring(before.end - 11) + L",ABottom:" + std::to_wstring(before.cross);
+    const std::wstring length = std::to_wstring(before.end - 11), cross = std::to_wstring(before.cross);
+    const std::wstring restoreText = IsVertical(edge) ? L"ALeft: 0,Top:11,ARight:" + cross + L",ABottom:" + length
+                                                      : L"ALeft: 11,Top:0,ARight:" + length + L",ABottom:" + cross;
     ASSERT_TRUE(capture.WaitFor(restoreText, ::GetCurrentProcessId()));
     EXPECT_EQ(TextsOf(capture, ::GetCurrentProcessId(), taskbar.Pid()),
               (std::vector<std::wstring>{L"Create_ParentWindow", L"TaskbarStandIn: ReBarWindow32 0x7E9 0x1 0x0",
@@ -205,7 +212,7 @@ TEST_P(TaskbarPlacementAtEdge, EmbeddingThreeTimes_KeepsTheBandAt54AndStoresTheL
     const RECT tray = taskbar.TrayRect();
     const int end = Measure(edge, tray, taskbar.BandRect()).end;
     // Something sits before the band at first: the first embedding measures that.
-    MoveBandTo(taskbar, edge, 20);
+    ASSERT_NO_FATAL_FAILURE(MoveBandTo(taskbar, edge, 20));
     const UniqueHwnd button = MakeButton();
 
     for (const int gap : {20, 54, 54}) {
