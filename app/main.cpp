@@ -2,6 +2,7 @@
 // instance, read the language, create the three windows in order, run.
 
 #include <windows.h>
+#include <objbase.h>
 
 #include "app/application.h"
 #include "app/main_form.h"
@@ -11,9 +12,24 @@
 #include "settings/data_folder.h"
 #include "settings/language.h"
 #include "startbutton/start_button_form.h"
+#include "startbutton/taskbar_placement.h"
 #include "startmenu/start_menu_form.h"
 
 namespace {
+
+// COM for the main thread: the shell objects the windows use live here.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) ::CoUninitialize();
+    }
+
+private:
+    bool initialised_;
+};
 
 // Clears a window's global reference before the window itself goes away, so
 // no late message reaches a destroyed object through it.
@@ -35,6 +51,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     EnableDpiAwareness();
     (void)LoginUserName();
     GdiplusSession gdiplus;
+    ComApartment com;
 
     Application application;
     GlobalReference appReference(App, application);
@@ -51,6 +68,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     GlobalReference buttonReference(frmStartMenu, startButton);
     if (!mainForm.CreateForm() || !startMenu.CreateForm() || !startButton.CreateForm()) return 1;
     DebugOut(L"TfrmStartMenu.Create");
+
+    EmbedButtonInTaskbar(startButton.Handle());
+    startButton.lbl_Event.PopupMenu = &startButton.PopupMenu1;
 
     // Until the start-up loader takes this over, the button answers clicks
     // as soon as the windows exist.

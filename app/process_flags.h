@@ -8,3 +8,4 @@ inline bool MenuShown = false;          // the start menu window is shown
 inline bool ButtonHover = false;        // the mouse is over the start button
 inline bool WinKeyOpenPending = false;  // a Windows-key open request is being handled
 inline bool Is64BitWindows = false;     // a 32-bit program on 64-bit Windows
+inline bool UseDefaultSkin = false;     // the skin files are incomplete: draw the built-in pictures

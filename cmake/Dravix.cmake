@@ -9,6 +9,8 @@ if(WIN32)
   set(DRAVIX_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program CACHE PATH
       "Program folder: the executables, Relaybus.dll, Language, StartButtonSkin, Resources")
   set(DRAVIX_TOOLS_DIR ${CMAKE_BINARY_DIR}/bin)
+  # Pictures drawn at build time (tools/artwork); some are embedded in the programs.
+  set(DRAVIX_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
   set(DRAVIX_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(DRAVIX_WINE_ARCH win64)

@@ -1,6 +1,8 @@
 #include "startmenu/start_menu_form.h"
 
 #include "app/process_flags.h"
+#include "catalogue/window_placement.h"
+#include "platform/debug_output.h"
 #include "settings/language.h"
 #include "startbutton/companion_interface.h"
 #include "startbutton/start_button_form.h"
@@ -18,8 +20,7 @@ constexpr WindowPlacement kDesignPlacement{0, 0, 410, 520};
 bool TQelStartMenuFrm::CreateForm() {
     // A plain top-level window of the desktop, no taskbar button, above normal windows.
     if (!Form::CreateForm(kStartMenuClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_CLIPCHILDREN,
-                companion::dravix::kStartMenuCaption,
-                kDesignPlacement))
+                          companion::dravix::kStartMenuCaption, kDesignPlacement))
         return false;
     FormCreate();
     return true;
@@ -31,16 +32,26 @@ void TQelStartMenuFrm::FormCreate() {
     if (Language) Language->TranslateComponent(*this);
 }
 
+void TQelStartMenuFrm::ShowStartMenuForm() {
+    DebugOut(L"ShowStartMenuForm");
+    MenuShown = true;
+    if (frmStartMenu) frmStartMenu->RedrawButton();
+    SetVisible(true);
+    // The menu lies just below the button and takes the keyboard from
+    // whatever was in front.
+    if (frmStartMenu)
+        ::SetWindowPos(Handle(), frmStartMenu->Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    BringWindowToFront(Handle());
+}
+
 void TQelStartMenuFrm::HideMenu() {
-    if (!IsVisible()) return;
-    MenuShown = false;
     SetVisible(false);
+    MenuShown = false;
+    if (frmStartMenu) frmStartMenu->RedrawButton();
 }
 
 void TQelStartMenuFrm::BringToFrontIfShown() {
-    if (!IsVisible()) return;
-    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    ::SetForegroundWindow(Handle());
+    if (IsVisible()) BringWindowToFront(Handle());
 }
 
 LRESULT TQelStartMenuFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

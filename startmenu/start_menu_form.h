@@ -11,6 +11,8 @@ public:
 
     [[nodiscard]] bool CreateForm();
 
+    // Shows the menu with the start button pressed and takes the foreground.
+    void ShowStartMenuForm();
     void HideMenu();
     // Brings the menu forward when it is shown; a hidden menu stays hidden.
     void BringToFrontIfShown();
