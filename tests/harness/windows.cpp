@@ -40,6 +40,15 @@ bool WaitForShown(HWND window, DWORD timeoutMs) {
     return true;
 }
 
+bool WaitForHidden(HWND window, DWORD timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    while (IsShown(window)) {
+        if (::GetTickCount64() >= deadline) return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
     const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
     while (::IsWindow(window)) {

@@ -16,6 +16,9 @@ HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeo
 // created, before it shows), false when it is not visible after the timeout.
 bool WaitForShown(HWND window, DWORD timeoutMs = kDefaultWindowTimeoutMs);
 
+// True once `window` is hidden (or gone), false when it still shows after the timeout.
+bool WaitForHidden(HWND window, DWORD timeoutMs = kDefaultWindowTimeoutMs);
+
 // True once `window` is gone, or false when it still exists after the timeout.
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDefaultWindowTimeoutMs);
 
