@@ -8,6 +8,9 @@
 #include "app/main_form.h"
 #include "app/module_init.h"
 #include "app/process_flags.h"
+#include "catalogue/pinned_manage.h"
+#include "catalogue/start_menu_manage.h"
+#include "catalogue/use_program_manage.h"
 #include "platform/debug_output.h"
 #include "settings/data_folder.h"
 #include "settings/language.h"
@@ -50,6 +53,9 @@ private:
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     EnableDpiAwareness();
     (void)LoginUserName();
+    (void)UseProgramManage();
+    (void)UserPinedManage();
+    (void)StartMenuManage();
     GdiplusSession gdiplus;
     ComApartment com;
 
@@ -72,8 +78,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     EmbedButtonInTaskbar(startButton.Handle());
     startButton.lbl_Event.PopupMenu = &startButton.PopupMenu1;
 
-    // Until the start-up loader takes this over, the button answers clicks
-    // as soon as the windows exist.
+    // Until the start-up loader takes this over: the lists are loaded here,
+    // and the button answers clicks as soon as they are.
+    UserPinedManage().LoadPinnedPrograms();
+    UseProgramManage().LoadFrequentPrograms();
     StartupLoaded = true;
     return application.Run();
 }
