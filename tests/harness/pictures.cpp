@@ -4,8 +4,6 @@
 #include <gdiplus.h>
 #include <shlwapi.h>
 
-#include "platform/unique_handle.h"
-
 namespace {
 
 void StartGdiplusOnce() {
@@ -57,12 +55,4 @@ std::vector<BYTE> SolidPng(int width, int height, DWORD argb) {
     }
     stream->Release();
     return bytes;
-}
-
-bool WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes) {
-    UniqueFileHandle file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    return file && ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
 }

@@ -8,6 +8,3 @@
 
 // A PNG of one colour; `argb` as 0xAARRGGBB.
 std::vector<BYTE> SolidPng(int width, int height, DWORD argb);
-
-// Writes bytes to a file; false when it could not.
-bool WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes);

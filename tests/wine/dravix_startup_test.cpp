@@ -8,7 +8,7 @@
 #include "tests/harness/action_log.h"
 #include "tests/harness/debug_capture.h"
 #include "tests/harness/paths.h"
-#include "tests/harness/pictures.h"
+#include "tests/harness/files.h"
 #include "tests/harness/program_under_test.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "catalogue/shortcuts.h"
 #include "platform/unique_handle.h"
+#include "tests/harness/files.h"
 #include "tests/harness/paths.h"
 
 namespace {
@@ -116,13 +117,4 @@ std::string ReadBytes(const std::wstring& path) {
     if (!bytes.empty()) ::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     bytes.resize(read);
     return bytes;
-}
-
-void WriteBytes(const std::wstring& path, std::string_view bytes) {
-    MakeFolders(FolderOf(path));
-    UniqueFileHandle file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return;
-    DWORD wrote = 0;
-    ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
 }

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/use_program_manage.h"
@@ -53,4 +54,3 @@ private:
 // The UTC FILETIME of a local time, on an even second.
 [[nodiscard]] FILETIME FileTimeOfLocal(int year, int month, int day, int hour, int minute, int second);
 [[nodiscard]] std::string ReadBytes(const std::wstring& path);
-void WriteBytes(const std::wstring& path, std::string_view bytes);

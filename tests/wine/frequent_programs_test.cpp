@@ -306,7 +306,7 @@ TEST_F(FrequentPrograms, RecordProgramStart_PutsThePathFirstWithTheCurrentTime) 
     ASSERT_TRUE(manage.RecordProgramStart(L"C:\\Menu\\First.lnk"));
     EXPECT_EQ(FileLines(scratch_.UserDataFile()).size(), 1u);
 
-    WriteBytes(scratch_.UserDataFile(), EncodeUtf16LeWithBom(lines));
+    scratch_.MakeFile(scratch_.UserDataFile(), EncodeUtf16LeWithBom(lines));
     ASSERT_TRUE(manage.RecordProgramStart(path));
     SYSTEMTIME after{};
     ::GetLocalTime(&after);
@@ -354,7 +354,7 @@ TEST_F(FrequentPrograms, UsageFiles_OddEncodingsAndGarbageKeepEveryLineOnRewrite
         {"empty", "", false},
     };
     for (const Case& c : cases) {
-        WriteBytes(scratch_.UserDataFile(), c.bytes);
+        scratch_.MakeFile(scratch_.UserDataFile(), c.bytes);
         const std::vector<std::wstring> original = DecodeUsageFile(c.bytes, DecodeAnsi);
         TUseProgramManage manage(scratch_.Locations());
         manage.LoadFrequentPrograms();
@@ -375,7 +375,7 @@ TEST_F(FrequentPrograms, UsageFiles_AFailedRewriteLeavesTheFileAsItWas) {
         lines.push_back(L"C:\\Start Menu\\Program " + std::to_wstring(i) + L".lnk;01/02/2014 10:00:00;1");
     }
     const std::string bytes = EncodeUtf16LeWithBom(lines);
-    WriteBytes(scratch_.UserDataFile(), bytes);
+    scratch_.MakeFile(scratch_.UserDataFile(), bytes);
     TUseProgramManage manage(scratch_.Locations());
 
     // A huge file: recorded without losing a line.

@@ -18,17 +18,11 @@
 #include "settings/language.h"
 #include "settings/language_texts.h"
 #include "tests/harness/debug_capture.h"
+#include "tests/harness/environment.h"
+#include "tests/harness/files.h"
 #include "tests/harness/paths.h"
 
 namespace {
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    UniqueFileHandle file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(file) << "cannot create the test file, error " << ::GetLastError();
-    DWORD wrote = 0;
-    ASSERT_TRUE(::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr));
-}
 
 std::string Utf8(std::wstring_view text) {
     const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
@@ -175,7 +169,9 @@ protected:
     }
     void TearDown() override { RemoveFolder(scratch_); }
 
-    void Write(const std::wstring& fileName, const std::string& bytes) { WriteBytes(folder_ + L"\\" + fileName, bytes); }
+    void Write(const std::wstring& fileName, const std::string& bytes) {
+        EXPECT_TRUE(WriteBytes(folder_ + L"\\" + fileName, bytes));
+    }
 
     std::wstring scratch_, folder_;
 };
@@ -227,7 +223,7 @@ TEST_F(LanguageTest, ListsEveryLngFileWithItsDisplayNameAndKeepsTheLastCurrent) 
     // A second scan adds to the lists.
     const std::wstring more = scratch_ + L"\\More";
     ASSERT_TRUE(::CreateDirectoryW(more.c_str(), nullptr));
-    WriteBytes(more + L"\\French.lng", Utf8File({L"[Main]", L"DisplayName=Français"}));
+    EXPECT_TRUE(WriteBytes(more + L"\\French.lng", Utf8File({L"[Main]", L"DisplayName=Français"})));
     language.ScanLanguages(more);
     EXPECT_EQ(language.LanguageNames.size(), 4u);
     EXPECT_EQ(language.LanguageNames.back(), L"French");
@@ -367,22 +363,17 @@ TEST_F(LanguageTest, WithoutLanguageFilesEveryTextKeepsItsDefault) {
 // Main.ini's chosen language under a scratch USERPROFILE.
 class ChosenLanguage {
 public:
-    ChosenLanguage(const std::wstring& profile, const wchar_t* language) {
-        wchar_t saved[32768];
-        const DWORD length = ::GetEnvironmentVariableW(L"USERPROFILE", saved, 32768);
-        if (length > 0 && length < 32768) saved_ = saved;
-        ::SetEnvironmentVariableW(L"USERPROFILE", profile.c_str());
+    ChosenLanguage(const std::wstring& profile, const wchar_t* language) : userProfile_(L"USERPROFILE", profile) {
         std::wstring folder = profile;
         for (const wchar_t* part : {L"", L"\\AppData", L"\\AppData\\LocalLow", L"\\AppData\\LocalLow\\Kavor",
                                     L"\\AppData\\LocalLow\\Kavor\\Dravix"})
             ::CreateDirectoryW((profile + part).c_str(), nullptr);
-        WriteBytes(profile + L"\\AppData\\LocalLow\\Kavor\\Dravix\\Main.ini",
-                   Utf16File({L"[Main]", std::wstring(L"Language=") + language}, true));
+        EXPECT_TRUE(WriteBytes(profile + L"\\AppData\\LocalLow\\Kavor\\Dravix\\Main.ini",
+                               Utf16File({L"[Main]", std::wstring(L"Language=") + language}, true)));
     }
-    ~ChosenLanguage() { ::SetEnvironmentVariableW(L"USERPROFILE", saved_ ? saved_->c_str() : nullptr); }
 
 private:
-    std::optional<std::wstring> saved_;
+    ScopedEnvironmentVariable userProfile_;
 };
 
 TEST_F(LanguageTest, GivesTheSearchGroupsTheirHeadersInTheChosenLanguage) {

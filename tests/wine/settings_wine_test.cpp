@@ -18,6 +18,8 @@
 #include "settings/main_ini.h"
 #include "settings/profile_ini_file.h"
 #include "settings/safe_ini_file.h"
+#include "tests/harness/environment.h"
+#include "tests/harness/files.h"
 #include "tests/harness/paths.h"
 
 namespace {
@@ -31,14 +33,6 @@ std::optional<std::string> Bytes(const std::wstring& path) {
     DWORD read = 0;
     while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
     return bytes;
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    UniqueFileHandle file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(file) << "cannot create the test file, error " << ::GetLastError();
-    DWORD wrote = 0;
-    ASSERT_TRUE(::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr));
 }
 
 // The text after a UTF-16 LE byte-order mark, or nullopt without one.
@@ -91,15 +85,13 @@ protected:
     void SetUp() override {
         scratch_ = MakeScratchFolder();
         ASSERT_FALSE(scratch_.empty());
-        wchar_t saved[32768];
-        const DWORD length = ::GetEnvironmentVariableW(L"USERPROFILE", saved, 32768);
-        if (length > 0 && length < 32768) savedProfile_ = std::wstring(saved, length);
         profile_ = scratch_ + L"\\Users\\Tester";
-        ASSERT_TRUE(::SetEnvironmentVariableW(L"USERPROFILE", profile_.c_str()));
+        userProfile_.emplace(L"USERPROFILE", profile_);
+        ASSERT_TRUE(userProfile_->IsReady());
     }
 
     void TearDown() override {
-        ::SetEnvironmentVariableW(L"USERPROFILE", savedProfile_ ? savedProfile_->c_str() : nullptr);
+        userProfile_.reset();
         RemoveFolder(scratch_);
     }
 
@@ -113,7 +105,7 @@ protected:
 
     std::wstring scratch_;
     std::wstring profile_;
-    std::optional<std::wstring> savedProfile_;
+    std::optional<ScopedEnvironmentVariable> userProfile_;
 };
 
 // Main.ini as the settings program writes it: ANSI, blanks around "=", a
@@ -137,17 +129,17 @@ TEST_F(SettingsFiles, GetDataFolderFollowsUserProfile) {
         {nullptr, L"AppData\\LocalLow\\Kavor\\Dravix\\"},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(::SetEnvironmentVariableW(L"USERPROFILE", c.profile));
+        ASSERT_TRUE(userProfile_->Set(c.profile));
         EXPECT_EQ(GetDataFolder(), c.folder) << (c.profile ? testing::PrintToString(std::wstring(c.profile)) : "unset");
     }
-    ASSERT_TRUE(::SetEnvironmentVariableW(L"USERPROFILE", profile_.c_str()));
+    ASSERT_TRUE(userProfile_->Set(profile_));
     EXPECT_EQ(GetDataFolder(), DataFolder());
     EXPECT_FALSE(Exists(profile_)) << "computing the path creates nothing";
 }
 
 TEST_F(SettingsFiles, AnsiMainIniIsReadBeforeTheFirstSaveAndKeptAfterIt) {
     MakeDataFolder();
-    WriteBytes(MainIni(), kAnsiMainIni);
+    EXPECT_TRUE(WriteBytes(MainIni(), kAnsiMainIni));
     const std::wstring french = FromAnsi("Fran\xE7" "ais");
 
     struct Key {
@@ -204,7 +196,7 @@ TEST_F(SettingsFiles, SaveMenuHeightWidthMakesTheFolderAndKeepsOtherKeys) {
 
 TEST_F(SettingsFiles, ReadOnlyMainIniLosesTheAttributeOnSave) {
     MakeDataFolder();
-    WriteBytes(MainIni(), kAnsiMainIni);
+    EXPECT_TRUE(WriteBytes(MainIni(), kAnsiMainIni));
     ASSERT_TRUE(::SetFileAttributesW(MainIni().c_str(), FILE_ATTRIBUTE_READONLY));
 
     SaveMenuHeightWidth(12);
@@ -218,7 +210,7 @@ TEST_F(SettingsFiles, LanguageSettingDefaultsWithoutCreatingAnything) {
     EXPECT_FALSE(Exists(profile_));
 
     MakeDataFolder();
-    WriteBytes(MainIni(), "[Main]\r\nSkinName=Aero\r\n");
+    EXPECT_TRUE(WriteBytes(MainIni(), "[Main]\r\nSkinName=Aero\r\n"));
     EXPECT_EQ(GetLanguageSetting(), L"English");
 }
 
@@ -240,7 +232,7 @@ TEST_F(SettingsFiles, FailedSaveLeavesTheOldFileAsItWas) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MakeDataFolder();
-        WriteBytes(MainIni(), kAnsiMainIni);
+        EXPECT_TRUE(WriteBytes(MainIni(), kAnsiMainIni));
         c.obstruct(MainIni());
 
         TSafeIniFile ini(MainIni());
@@ -268,7 +260,7 @@ TEST_F(SettingsFiles, SaveOntoAFolderFailsAndLeavesNoTemporaryFile) {
 
 TEST_F(SettingsFiles, UnreadableMainIniIsNotOverwrittenByAnEmptyImage) {
     MakeDataFolder();
-    WriteBytes(MainIni(), kAnsiMainIni);
+    EXPECT_TRUE(WriteBytes(MainIni(), kAnsiMainIni));
     {
         // The settings program holding the file without sharing it.
         UniqueFileHandle locked(::CreateFileW(MainIni().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -299,7 +291,7 @@ TEST_F(SettingsFiles, DamagedFilesLoadAndAreRewrittenAsUtf16) {
     MakeDataFolder();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteBytes(MainIni(), c.bytes);
+        EXPECT_TRUE(WriteBytes(MainIni(), c.bytes));
         std::vector<std::wstring> first;
         {
             const TSafeIniFile ini(MainIni());
@@ -364,7 +356,7 @@ TEST_F(SettingsFiles, LanguageFilesLoadInEveryEncoding) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::wstring path = DataFolder() + L"Test.lng";
-        WriteBytes(path, c.bytes);
+        EXPECT_TRUE(WriteBytes(path, c.bytes));
         TExtIniFile language;
         language.LoadFromFile(path);
         EXPECT_EQ(language.ReadString(L"Main", L"DisplayName", L""), L"Fran\u00E7ais");

@@ -7,6 +7,7 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
+#include <optional>
 #include <string>
 
 #include "catalogue/com_support.h"
@@ -16,6 +17,7 @@
 #include "catalogue/user_avatar.h"
 #include "catalogue/user_name.h"
 #include "platform/unique_handle.h"
+#include "tests/harness/environment.h"
 #include "tests/harness/paths.h"
 
 using Microsoft::WRL::ComPtr;
@@ -206,17 +208,16 @@ protected:
     void SetUp() override {
         scratch_ = MakeScratchFolder();
         ASSERT_FALSE(scratch_.empty());
-        wchar_t saved[32768];
-        const DWORD length = ::GetEnvironmentVariableW(L"USERPROFILE", saved, 32768);
-        if (length > 0 && length < 32768) savedProfile_ = std::wstring(saved, length);
-        ASSERT_TRUE(::SetEnvironmentVariableW(L"USERPROFILE", scratch_.c_str()));
+        userProfile_.emplace(L"USERPROFILE", scratch_);
+        ASSERT_TRUE(userProfile_->IsReady());
     }
     void TearDown() override {
-        ::SetEnvironmentVariableW(L"USERPROFILE", savedProfile_.empty() ? nullptr : savedProfile_.c_str());
+        userProfile_.reset();
         RemoveFolder(scratch_);
     }
 
-    std::wstring scratch_, savedProfile_;
+    std::wstring scratch_;
+    std::optional<ScopedEnvironmentVariable> userProfile_;
 };
 
 TEST_F(UserAvatar, LoadUserAvatarSetting_TakesTheValueFromMainIni) {

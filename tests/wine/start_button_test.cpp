@@ -9,6 +9,7 @@
 #include "startbutton/start_button_form.h"
 #include "startmenu/start_menu_form.h"
 #include "tests/harness/debug_capture.h"
+#include "tests/harness/files.h"
 #include "tests/harness/paths.h"
 #include "tests/harness/pictures.h"
 #include "tests/harness/program_under_test.h"

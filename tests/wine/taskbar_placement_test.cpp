@@ -17,6 +17,7 @@
 #include "settings/data_folder.h"
 #include "startbutton/taskbar_placement.h"
 #include "tests/harness/debug_capture.h"
+#include "tests/harness/environment.h"
 #include "tests/harness/paths.h"
 #include "tests/harness/taskbar_standin.h"
 
@@ -112,17 +113,15 @@ protected:
     void SetUp() override {
         scratch_ = MakeScratchFolder();
         ASSERT_FALSE(scratch_.empty());
-        wchar_t saved[32768];
-        const DWORD length = ::GetEnvironmentVariableW(L"USERPROFILE", saved, 32768);
-        if (length > 0 && length < 32768) savedProfile_ = std::wstring(saved, length);
         profile_ = scratch_ + L"\\Profile";
         const int made = ::SHCreateDirectoryExW(nullptr, (profile_ + L"\\AppData\\LocalLow").c_str(), nullptr);
         ASSERT_EQ(made, ERROR_SUCCESS);
-        ASSERT_TRUE(::SetEnvironmentVariableW(L"USERPROFILE", profile_.c_str()));
+        userProfile_.emplace(L"USERPROFILE", profile_);
+        ASSERT_TRUE(userProfile_->IsReady());
     }
 
     void TearDown() override {
-        ::SetEnvironmentVariableW(L"USERPROFILE", savedProfile_ ? savedProfile_->c_str() : nullptr);
+        userProfile_.reset();
         RemoveFolder(scratch_);
     }
 
@@ -136,7 +135,7 @@ protected:
 
     std::wstring scratch_;
     std::wstring profile_;
-    std::optional<std::wstring> savedProfile_;
+    std::optional<ScopedEnvironmentVariable> userProfile_;
 };
 
 class TaskbarPlacementAtEdge : public TaskbarPlacement, public testing::WithParamInterface<TaskbarEdge> {};
@@ -244,14 +243,14 @@ TEST_F(TaskbarPlacement, CreateMarkerFile_InTheProfilesLocalLowFolder) {
     };
     for (const Case& c : cases) {
         ::DeleteFileW(MarkerPath().c_str());
-        ASSERT_TRUE(::SetEnvironmentVariableW(L"USERPROFILE", c.userProfile.c_str()));
+        ASSERT_TRUE(userProfile_->Set(c.userProfile));
         EXPECT_EQ(CreateMarkerFile(L"ChangeTaskbarRect"), c.created) << c.name;
         EXPECT_EQ(FileSize(MarkerPath()), c.created ? std::optional<DWORD>(0) : std::nullopt) << c.name;
     }
     EXPECT_FALSE(Exists(bare + L"\\AppData")) << "no folder is made";
 
     // An existing file is emptied.
-    ASSERT_TRUE(::SetEnvironmentVariableW(L"USERPROFILE", profile_.c_str()));
+    ASSERT_TRUE(userProfile_->Set(profile_));
     {
         UniqueFileHandle file(::CreateFileW(MarkerPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
