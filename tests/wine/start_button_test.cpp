@@ -9,6 +9,7 @@
 #include "startbutton/start_button_form.h"
 #include "startmenu/start_menu_form.h"
 #include "tests/harness/debug_capture.h"
+#include "tests/harness/environment.h"
 #include "tests/harness/files.h"
 #include "tests/harness/paths.h"
 #include "tests/harness/pictures.h"
@@ -187,7 +188,8 @@ class ToggleTest : public testing::Test {
 protected:
     void SetUp() override {
         profile_ = MakeScratchFolder();
-        ::SetEnvironmentVariableW(L"USERPROFILE", profile_.c_str());
+        userProfile_.emplace(L"USERPROFILE", profile_);
+        ASSERT_TRUE(userProfile_->IsReady());
         QelStartMenuFrm = &menu;
         frmStartMenu = &button;
         ASSERT_TRUE(menu.CreateForm());
@@ -198,10 +200,12 @@ protected:
     void TearDown() override {
         QelStartMenuFrm = nullptr;
         frmStartMenu = nullptr;
+        userProfile_.reset();
         RemoveFolder(profile_);
     }
 
     std::wstring profile_;
+    std::optional<ScopedEnvironmentVariable> userProfile_;
     TQelStartMenuFrm menu;
     TfrmStartMenu button;
 };
