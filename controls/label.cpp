@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/gdi_scope.h"
+#include "platform/gdi_scope.h"
 #include "controls/label_text.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "app/application.h"
 #include "app/process_flags.h"
 #include "catalogue/window_placement.h"
-#include "controls/gdi_scope.h"
+#include "platform/gdi_scope.h"
 #include "platform/debug_output.h"
 #include "platform/system_actions.h"
 #include "settings/data_folder.h"

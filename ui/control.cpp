@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/gdi_scope.h"
+
 namespace {
 
 POINT PointFrom(LPARAM lParam) noexcept {
@@ -98,30 +100,31 @@ void WinControl::PaintWindow() {
     HDC target = ::BeginPaint(Handle(), &paint);
     RECT client;
     ::GetClientRect(Handle(), &client);
-    // Painted off screen and copied at once, so the controls never flicker.
-    HDC buffer = ::CreateCompatibleDC(target);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(target, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
-    HGDIOBJ oldBitmap = ::SelectObject(buffer, bitmap);
-
-    PaintBackground(buffer, client);
-    for (GraphicControl* control : graphics_) {
-        RECT area = control->GetBounds().Rect();
-        RECT overlap;
-        if (!control->IsVisible() || !::IntersectRect(&overlap, &area, &paint.rcPaint)) continue;
-        const int saved = ::SaveDC(buffer);
-        ::IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
-        try {
-            control->Paint(buffer);
-        } catch (...) {
+    {
+        // Painted off screen and copied at once, so the controls never flicker.
+        UniqueMemoryDc buffer(::CreateCompatibleDC(target));
+        UniqueHbitmap bitmap(
+            ::CreateCompatibleBitmap(target, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+        if (buffer && bitmap) {
+            SelectedObject selected(buffer.get(), bitmap.get());
+            PaintBackground(buffer.get(), client);
+            for (GraphicControl* control : graphics_) {
+                RECT area = control->GetBounds().Rect();
+                RECT overlap;
+                if (!control->IsVisible() || !::IntersectRect(&overlap, &area, &paint.rcPaint)) continue;
+                const int saved = ::SaveDC(buffer.get());
+                ::IntersectClipRect(buffer.get(), area.left, area.top, area.right, area.bottom);
+                try {
+                    control->Paint(buffer.get());
+                } catch (...) {
+                }
+                ::RestoreDC(buffer.get(), saved);
+            }
+            ::BitBlt(target, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+                     paint.rcPaint.bottom - paint.rcPaint.top, buffer.get(), paint.rcPaint.left, paint.rcPaint.top,
+                     SRCCOPY);
         }
-        ::RestoreDC(buffer, saved);
     }
-    ::BitBlt(target, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-             paint.rcPaint.bottom - paint.rcPaint.top, buffer, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
-
-    ::SelectObject(buffer, oldBitmap);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(buffer);
     ::EndPaint(Handle(), &paint);
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/gdi_scope.h"
+#include "platform/gdi_scope.h"
 #include "controls/label.h"
 #include "controls/label_note.h"
 #include "controls/rd_label.h"
