@@ -1,83 +1,55 @@
 #!/usr/bin/env python3
-"""Draws Dravix's pictures from the descriptions below and writes them as PNG.
+"""Draws Dravix's pictures and writes them as PNG.
 
-    make_artwork.py OUT_DIR
+    make_artwork.py OUT_DIR      draw every picture under OUT_DIR
+    make_artwork.py --list       print the relative file names, one a line
 
-Every picture is an SVG made here and rendered by rsvg-convert, so the
-artwork has no source but this file. Writes:
-    button/normal.png, button/hover.png, button/pressed.png  (built into Dravix.exe)
-    StartButtonSkin/Classic_normal.png, _hover.png, _click.png (a file skin)
+Every picture is an SVG made by the modules beside this file and rendered by
+rsvg-convert, so the artwork has no source but these scripts:
+    start_button.py  button/normal.png, hover.png, pressed.png (built into
+                     Dravix.exe) and StartButtonSkin/Classic_*.png (a file skin)
+    menu.py          menu/*.png, the start menu window's parts (built in)
+    places.py        Resources/*.png: the user frame, the default user
+                     picture and the large picture of each right-hand link
+                     (copied into the program folder)
+    icons.py         menu/control_icons.png: the 48 Control Panel icons as one
+                     strip of 16x16 pictures, left to right in catalogue row
+                     order (icon i at x = 16 * i), built in
+
+Built-in pictures are named in app/dravix.rc.in after their file: menu/<name>.png
+is the RCDATA resource MENU_<NAME> (e.g. menu/bg_topleft.png, MENU_BG_TOPLEFT).
 """
 
 import os
-import subprocess
 import sys
 
-BUTTON = 54
-# The taskbar is 40 px thick and the button window 54 px: the picture is
-# drawn 7 px into the window's overhang, so the orb sits in the upper 40 px.
-ORB_CX, ORB_CY, ORB_R = 27, 20, 17
+# The modules beside this file; no bytecode cache in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import icons  # noqa: E402
+import menu  # noqa: E402
+import places  # noqa: E402
+import start_button  # noqa: E402
+from svg import render  # noqa: E402
 
 
-def orb(top, bottom, rim, glyph, glow=None, inset=False):
-    """A round start button: a lit sphere with a four-tile glyph."""
-    shade = 0.35 if inset else 0.0
-    glow_part = ""
-    if glow:
-        glow_part = f"""
-  <circle cx="{ORB_CX}" cy="{ORB_CY}" r="{ORB_R + 4}" fill="url(#glow)"/>"""
-    tiles = []
-    size, gap = 6.5, 2.0
-    left = ORB_CX - size - gap / 2
-    upper = ORB_CY - size - gap / 2 + (0.8 if inset else 0)
-    for row in range(2):
-        for col in range(2):
-            x = left + col * (size + gap)
-            y = upper + row * (size + gap)
-            tiles.append(f'<rect x="{x:.1f}" y="{y:.1f}" width="{size}" height="{size}" rx="1.6" fill="{glyph}"/>')
-    return f"""<svg xmlns="http://www.w3.org/2000/svg" width="{BUTTON}" height="{BUTTON}" viewBox="0 0 {BUTTON} {BUTTON}">
-  <defs>
-    <radialGradient id="body" cx="50%" cy="30%" r="75%">
-      <stop offset="0" stop-color="{top}"/>
-      <stop offset="1" stop-color="{bottom}"/>
-    </radialGradient>
-    <linearGradient id="shine" x1="0" y1="0" x2="0" y2="1">
-      <stop offset="0" stop-color="#ffffff" stop-opacity="{0.55 - shade:.2f}"/>
-      <stop offset="1" stop-color="#ffffff" stop-opacity="0"/>
-    </linearGradient>
-    <radialGradient id="glow" cx="50%" cy="50%" r="50%">
-      <stop offset="0.6" stop-color="{glow or '#000000'}" stop-opacity="0.9"/>
-      <stop offset="1" stop-color="{glow or '#000000'}" stop-opacity="0"/>
-    </radialGradient>
-  </defs>{glow_part}
-  <circle cx="{ORB_CX}" cy="{ORB_CY + 1}" r="{ORB_R}" fill="#000000" fill-opacity="0.35"/>
-  <circle cx="{ORB_CX}" cy="{ORB_CY}" r="{ORB_R}" fill="url(#body)" stroke="{rim}" stroke-width="1.2"/>
-  <ellipse cx="{ORB_CX}" cy="{ORB_CY - 7}" rx="{ORB_R - 5}" ry="{ORB_R / 2 - 1:.1f}" fill="url(#shine)"/>
-  {' '.join(tiles)}
-</svg>
-"""
-
-
-PICTURES = {
-    # The built-in look: deep blue, lit cyan on hover, pressed darker.
-    "button/normal.png": orb("#3f8fd8", "#0b3466", "#0a2344", "#ffffff"),
-    "button/hover.png": orb("#62b4ff", "#135099", "#0d2d57", "#ffffff", glow="#7fd4ff"),
-    "button/pressed.png": orb("#1f5fa3", "#06203f", "#041629", "#e3f1ff", inset=True),
-    # "Classic": a warm amber orb, shipped as files beside the program.
-    "StartButtonSkin/Classic_normal.png": orb("#f2b441", "#8a4a05", "#5a3003", "#fffaf0"),
-    "StartButtonSkin/Classic_hover.png": orb("#ffd170", "#a95d0b", "#6b3a05", "#ffffff", glow="#ffd98a"),
-    "StartButtonSkin/Classic_click.png": orb("#c98a22", "#5e3103", "#3f2102", "#fff3dc", inset=True),
-}
+def pictures():
+    every = {}
+    for module in (start_button, menu, places, icons):
+        every.update(module.PICTURES)
+    return every
 
 
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
+    if sys.argv[1] == "--list":
+        print("\n".join(pictures()))
+        return
     out = sys.argv[1]
-    for name, svg in PICTURES.items():
-        path = os.path.join(out, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        subprocess.run(["rsvg-convert", "--format=png", "--output", path], input=svg.encode(), check=True)
+    for name, picture in pictures().items():
+        render(picture, os.path.join(out, name))
 
 
 if __name__ == "__main__":
