@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/process_flags.h"
+#include "platform/unique_handle.h"
 #include "startbutton/start_button_form.h"
 #include "startmenu/start_menu_form.h"
 #include "tests/harness/debug_capture.h"
@@ -102,6 +103,17 @@ TEST_P(EmbeddedButtonTest, SitsOnTheTaskbarAndGivesItsRoomBackOnExit) {
                                                        : L"0,54,4";
     EXPECT_TRUE(debug.WaitFor(drawn, dravix->Pid()));
     EXPECT_TRUE(debug.WaitFor(L"StartSkinName: Classic", dravix->Pid()));
+
+    // Start-up made the data folder and wrote the gap in front of the band
+    // (none on the stand-in) into a UTF-16 Main.ini.
+    const std::wstring ini = profile_ + L"\\AppData\\LocalLow\\Kavor\\Dravix\\Main.ini";
+    EXPECT_EQ(::GetPrivateProfileIntW(L"Main", L"HeightWidth", -1, ini.c_str()), 0);
+    BYTE bom[2] = {};
+    DWORD read = 0;
+    UniqueFileHandle file(::CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(::ReadFile(file.get(), bom, 2, &read, nullptr) && read == 2 && bom[0] == 0xFF && bom[1] == 0xFE);
 
     ::PostMessageW(dravix->WaitForWindow(L"TQelStartMenuFrm", L"Kavor_Dravix"), kQuitProgram, 0, 0);
     EXPECT_EQ(dravix->WaitForExit(), std::optional<DWORD>(0));
