@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/fakes/translatable_components.h"
+
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -27,17 +29,7 @@ TExtIniFile Parsed(const Lines& lines) {
 
 // Components of the kinds a form is built from, with plain fields for their texts.
 
-class Captioned : public Component, public CaptionedComponent {
-public:
-    Captioned(std::wstring name, std::wstring className, std::wstring caption)
-        : Component(std::move(name)), className_(std::move(className)), caption_(std::move(caption)) {}
-    std::wstring_view ClassName() const override { return className_; }
-    std::wstring Caption() const override { return caption_; }
-    void SetCaption(std::wstring caption) override { caption_ = std::move(caption); }
-
-private:
-    std::wstring className_, caption_;
-};
+using Captioned = FakeCaptioned;
 
 // A switching label: items, and a caption of its own that the items rule wins over.
 class LabelNote : public Captioned, public ItemCaptions {
@@ -71,35 +63,7 @@ public:
 
 // A tree view: nodes numbered over the whole tree in absolute (pre-)order,
 // whether their parents are expanded or not.
-class TreeView : public Component, public ItemCaptions {
-public:
-    struct Node {
-        std::wstring text;
-        bool expanded = false;
-        std::vector<Node> children;
-    };
-    TreeView(std::wstring name, std::vector<Node> roots) : Component(std::move(name)), roots(std::move(roots)) {}
-    std::wstring_view ClassName() const override { return L"TTreeView"; }
-    int ItemCount() const override { return static_cast<int>(Flat().size()); }
-    std::wstring ItemCaption(int index) const override { return Flat().at(static_cast<size_t>(index))->text; }
-    void SetItemCaption(int index, std::wstring caption) override {
-        const_cast<Node*>(Flat().at(static_cast<size_t>(index)))->text = std::move(caption);
-    }
-    std::vector<Node> roots;
-
-private:
-    std::vector<const Node*> Flat() const {
-        std::vector<const Node*> flat;
-        const auto walk = [&flat](const auto& self, const std::vector<Node>& nodes) -> void {
-            for (const Node& node : nodes) {
-                flat.push_back(&node);
-                self(self, node.children);
-            }
-        };
-        walk(walk, roots);
-        return flat;
-    }
-};
+using TreeView = FakeTreeView;
 
 class ListView : public Component, public ColumnCaptions {
 public:
@@ -117,27 +81,7 @@ public:
     std::wstring_view ClassName() const override { return L"TTimer"; }
 };
 
-// A form, or a nested container when it is owned by another one.
-class Form : public Component, public Container {
-public:
-    Form(std::wstring name, std::wstring className, std::wstring caption)
-        : Component(name), name_(std::move(name)), className_(std::move(className)), caption_(std::move(caption)) {}
-    std::wstring_view ClassName() const override { return className_; }
-    const std::wstring& ContainerName() const override { return name_; }
-    std::wstring ContainerCaption() const override { return caption_; }
-    void SetContainerCaption(std::wstring caption) override { caption_ = std::move(caption); }
-
-    template <typename T, typename... Args>
-    T& Add(Args&&... args) {
-        owned_.push_back(std::make_unique<T>(std::forward<Args>(args)...));
-        Own(*owned_.back());
-        return static_cast<T&>(*owned_.back());
-    }
-
-private:
-    std::wstring name_, className_, caption_;
-    std::vector<std::unique_ptr<Component>> owned_;
-};
+using Form = FakeContainer;
 
 // The start menu window in small: one component of every kind.
 struct MenuForm {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/fakes/translatable_components.h"
+
 #include <windows.h>
 
 #include <map>
@@ -52,17 +54,7 @@ std::string Utf16File(const std::vector<std::wstring>& lines, bool withBom) {
 }
 
 // Components of the kinds a form owns, with plain fields for their texts.
-class Label : public Component, public CaptionedComponent {
-public:
-    Label(std::wstring name, std::wstring className, std::wstring caption)
-        : Component(std::move(name)), className_(std::move(className)), caption_(std::move(caption)) {}
-    std::wstring_view ClassName() const override { return className_; }
-    std::wstring Caption() const override { return caption_; }
-    void SetCaption(std::wstring caption) override { caption_ = std::move(caption); }
-
-private:
-    std::wstring className_, caption_;
-};
+using Label = FakeCaptioned;
 
 // A picture button of the window layer: its hint is the control's own.
 class ImageNote : public GraphicControl {
@@ -73,59 +65,9 @@ public:
 };
 
 // A tree view whose nodes are numbered over the whole tree, collapsed ones included.
-class TreeView : public Component, public ItemCaptions {
-public:
-    struct Node {
-        std::wstring text;
-        bool expanded;
-        std::vector<Node> children;
-    };
-    TreeView(std::wstring name, std::vector<Node> roots) : Component(std::move(name)), roots(std::move(roots)) {}
-    std::wstring_view ClassName() const override { return L"TTreeView"; }
-    int ItemCount() const override { return static_cast<int>(Flat().size()); }
-    std::wstring ItemCaption(int index) const override { return Flat().at(static_cast<size_t>(index))->text; }
-    void SetItemCaption(int index, std::wstring caption) override { Flat().at(static_cast<size_t>(index))->text = std::move(caption); }
-    // The texts a user sees with the tree as it is expanded now.
-    std::vector<std::wstring> VisibleTexts() const {
-        std::vector<std::wstring> texts;
-        const auto walk = [&texts](const auto& self, const std::vector<Node>& nodes) -> void {
-            for (const Node& node : nodes) {
-                texts.push_back(node.text);
-                if (node.expanded) self(self, node.children);
-            }
-        };
-        walk(walk, roots);
-        return texts;
-    }
-    std::vector<Node> roots;
+using TreeView = FakeTreeView;
 
-private:
-    std::vector<Node*> Flat() const {
-        std::vector<Node*> flat;
-        const auto walk = [&flat](const auto& self, std::vector<Node>& nodes) -> void {
-            for (Node& node : nodes) {
-                flat.push_back(&node);
-                self(self, node.children);
-            }
-        };
-        walk(walk, const_cast<std::vector<Node>&>(roots));
-        return flat;
-    }
-};
-
-class TestContainer : public Component, public Container {
-public:
-    TestContainer(std::wstring name, std::wstring className, std::wstring caption)
-        : Component(name), name_(std::move(name)), className_(std::move(className)), caption_(std::move(caption)) {}
-    std::wstring_view ClassName() const override { return className_; }
-    const std::wstring& ContainerName() const override { return name_; }
-    std::wstring ContainerCaption() const override { return caption_; }
-    void SetContainerCaption(std::wstring caption) override { caption_ = std::move(caption); }
-    void Add(Component& component) { Own(component); }
-
-private:
-    std::wstring name_, className_, caption_;
-};
+using TestContainer = FakeContainer;
 
 // The start button window in small, with a report tab nested in it.
 struct ButtonForm {
