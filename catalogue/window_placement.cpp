@@ -83,10 +83,11 @@ void PlaceMenuWindow(HWND menuWindow, int& x, int& y) {
     if (taskbar && ReadWindowRect(taskbar, taskbarRect)) {
         if (const auto placement = geometry::PlaceMenuAtTaskbar(
                 taskbarRect, {menuRect.Width(), menuRect.Height()}, ScreenSize())) {
-            ::SetWindowPos(menuWindow, nullptr, placement->position.x, placement->position.y, 0, 0,
-                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            // Recorded first: the menu window holds itself to MenuX/MenuY while it moves.
             MenuX = placement->position.x;
             MenuY = placement->position.y;
+            ::SetWindowPos(menuWindow, nullptr, placement->position.x, placement->position.y, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             bottom = placement->bottom;
         }
     }
