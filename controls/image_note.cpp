@@ -58,13 +58,4 @@ void TImageNote::FitToPicture() {
     if (size.cx > 0 && size.cy > 0) SetBounds({Left(), Top(), size.cx, size.cy});
 }
 
-void TImageNote::Paint(HDC dc) {
-    if (picture_.Empty()) return;
-    const Bounds& b = GetBounds();
-    if (stretch_) {
-        picture_.Draw(dc, b.Rect());
-        return;
-    }
-    const SIZE size = picture_.Size();
-    picture_.Draw(dc, RECT{b.left, b.top, b.left + size.cx, b.top + size.cy});
-}
+void TImageNote::Paint(HDC dc) { picture_.DrawIn(dc, GetBounds().Rect(), stretch_); }

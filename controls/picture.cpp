@@ -77,3 +77,13 @@ void Picture::Draw(HDC dc, const RECT& target) const {
     graphics.DrawImage(bitmap, Gdiplus::Rect(target.left, target.top, target.right - target.left,
                                              target.bottom - target.top));
 }
+
+void Picture::DrawIn(HDC dc, const RECT& bounds, bool stretch) const {
+    if (Empty()) return;
+    if (stretch) {
+        Draw(dc, bounds);
+        return;
+    }
+    const SIZE size = Size();
+    Draw(dc, RECT{bounds.left, bounds.top, bounds.left + size.cx, bounds.top + size.cy});
+}

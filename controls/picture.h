@@ -32,6 +32,8 @@ public:
 
     // Draws the picture with its alpha over `dc`, into `target`.
     void Draw(HDC dc, const RECT& target) const;
+    // Stretched over `bounds`, or at its natural size from their top-left corner.
+    void DrawIn(HDC dc, const RECT& bounds, bool stretch) const;
 
     [[nodiscard]] bool SameAs(const Picture& other) const noexcept { return data_ == other.data_; }
 
