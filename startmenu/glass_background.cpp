@@ -4,6 +4,7 @@
 #include <span>
 
 #include "platform/debug_output.h"
+#include "platform/gdi_scope.h"
 #include "startmenu/glass_style.h"
 
 namespace {
@@ -22,49 +23,6 @@ std::uint32_t ColorizationColour() {
     return colour;
 }
 
-class ScreenDc {
-public:
-    ScreenDc() : dc_(::GetDC(nullptr)) {}
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    ~ScreenDc() {
-        if (dc_) ::ReleaseDC(nullptr, dc_);
-    }
-    [[nodiscard]] HDC get() const noexcept { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC compatible) : dc_(::CreateCompatibleDC(compatible)) {}
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    ~MemoryDc() {
-        if (dc_) ::DeleteDC(dc_);
-    }
-    [[nodiscard]] HDC get() const noexcept { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-    ~SelectedObject() {
-        if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
-    }
-    [[nodiscard]] bool ok() const noexcept { return previous_ && previous_ != HGDI_ERROR; }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
 }  // namespace
 
 COLORREF GetDwmMenuColor() {
@@ -75,10 +33,10 @@ COLORREF GetDwmMenuColor() {
 
 UniqueHbitmap MakeGlassBackground(int screenLeft, int screenTop, int width, int height) {
     if (width <= 0 || height <= 0) return {};
-    const ScreenDc screen;
-    if (!screen.get()) return {};
-    const MemoryDc memory(screen.get());
-    if (!memory.get()) return {};
+    const WindowDc screen;
+    if (!screen) return {};
+    const UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+    if (!memory) return {};
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -92,7 +50,6 @@ UniqueHbitmap MakeGlassBackground(int screenLeft, int screenTop, int width, int 
     if (!bitmap || !bits) return {};
     {
         const SelectedObject selected(memory.get(), bitmap.get());
-        if (!selected.ok()) return {};
         if (!::BitBlt(memory.get(), 0, 0, width, height, screen.get(), screenLeft, screenTop, SRCCOPY)) return {};
     }
     ::GdiFlush();
