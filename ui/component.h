@@ -15,11 +15,15 @@ public:
     virtual ~Component() = default;
 
     [[nodiscard]] const std::wstring& Name() const noexcept { return name_; }
+    // A number the form gives the component for its own use (a link's number).
+    [[nodiscard]] int Tag() const noexcept { return tag_; }
+    void SetTag(int tag) noexcept { tag_ = tag; }
     // The component's kind as the language files and nested translation know it ("TLabel").
     [[nodiscard]] virtual std::wstring_view ClassName() const = 0;
 
 private:
     std::wstring name_;
+    int tag_ = 0;
 };
 
 // A component whose text the user reads: a label, a menu item, a button.
