@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi_scope.h"
+#include "ui/native_control.h"
 
 namespace {
 
@@ -184,6 +185,13 @@ void WinControl::ContextMenu(POINT screen) {
 
 LRESULT WinControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NOTIFY:
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        // What a native child tells its parent belongs to the control that owns the child.
+        if (LRESULT result = 0; NativeControl::Reflect(message, wParam, lParam, result)) return result;
+        break;
     case WM_CONTEXTMENU:
         ContextMenu(PointFrom(lParam));
         return 0;

@@ -96,7 +96,8 @@ public:
 };
 
 // A control with a window: the form itself, panels. It paints its graphic
-// children after its own background and routes the mouse to them.
+// children after its own background and routes the mouse to them, and hands
+// what its native child controls notify back to those controls.
 class WinControl : public Control, public Window {
 public:
     using Control::Control;
