@@ -82,6 +82,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // and the button answers clicks as soon as they are.
     UserPinedManage().LoadPinnedPrograms();
     UseProgramManage().LoadFrequentPrograms();
+    startMenu.ApplyMenuFonts();
+    startMenu.LoadSystemImageLists();
+    startMenu.ApplyLanguageCaptions();
+    startMenu.JisuanWidthandImagenoteWidth();
     StartupLoaded = true;
     return application.Run();
 }

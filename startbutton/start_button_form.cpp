@@ -167,8 +167,7 @@ void TfrmStartMenu::ToggleStartMenu() {
     try {
         if (QelStartMenuFrm && QelStartMenuFrm->IsVisible()) {
             DebugOut(L"v_Show_StartMenu False");
-            MenuShown = false;
-            QelStartMenuFrm->SetVisible(false);
+            QelStartMenuFrm->HideMenu();
         } else if (QelStartMenuFrm) {
             DebugOut(L"v_Show_StartMenu True");
             QelStartMenuFrm->ShowStartMenuForm();

@@ -54,9 +54,9 @@ UniqueHbitmap MakeGlassBackground(int screenLeft, int screenTop, int width, int 
     }
     ::GdiFlush();
 
-    const PixelView picture{
-        std::span(static_cast<std::uint32_t*>(bits), static_cast<std::size_t>(width) * static_cast<std::size_t>(height)),
-        width, height, width};
+    const PixelView picture{std::span(static_cast<std::uint32_t*>(bits),
+                                      static_cast<std::size_t>(width) * static_cast<std::size_t>(height)),
+                            width, height, width};
     // The screen copy carries no alpha: make it an opaque ARGB picture.
     for (std::uint32_t& pixel : picture.pixels) pixel |= 0xFF000000u;
     if (const auto sum = GaussianBlur(picture, 0, kGlassBlurSigma)) DebugOut(KernelSumText(*sum));

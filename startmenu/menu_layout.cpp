@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "startmenu/right_links.h"
+
 namespace {
 
 constexpr int kLeftColumnWidth = 253;
@@ -115,10 +117,7 @@ MenuLayout DesignLayout() {
         l.linkLabels[tag] = {kLinkLeft + 9, 66 + kLinkPitch * tag, 120, 16};
         l.arrows[tag] = {kLinkLeft + 117, 68 + kLinkPitch * tag, 9, 10, false};
     }
-    // Homegroup, Network, Connect To, Devices and Printers, Default Programs,
-    // Help and Support and Run open no pop-out menu.
-    l.hasArrow.fill(true);
-    for (int tag : {4, 12, 13, 15, 16, 18, 19}) l.hasArrow[tag] = false;
+    for (int tag = 0; tag < kRightLinkCount; ++tag) l.hasArrow[tag] = kRightLinks[tag].hasPopup;
     l.rightStep1 = {kLinkLeft + 6, 0, 124, 2};
     l.rightStep2 = {kLinkLeft + 6, 0, 124, 2};
     return l;

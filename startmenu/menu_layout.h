@@ -73,6 +73,10 @@ void JisuanWidthandImagenoteWidth(MenuLayout& layout, int linkWidth, int shutdow
 
 // Display state of a right-hand link: 0 hidden, 1 a link, 2 a link with a pop-out menu.
 using RightLinkStates = std::array<int, kRightLinkCount>;
+// The links a fresh installation shows: user folder, documents, pictures,
+// music, games, computer, Control Panel, devices and printers, default
+// programs, help.
+inline constexpr RightLinkStates kDefaultLinkStates{1, 1, 1, 1, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 1, 1, 1, 0, 1, 0};
 // Places the Send Feedback button, the shown links in their three groups and
 // the two separators; nothing goes below the shut-down button's top. `y` is
 // the floating user picture's top in client coordinates.
