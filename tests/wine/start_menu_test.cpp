@@ -48,6 +48,15 @@ bool WaitForTextStarting(const DebugOutputCapture& debug, std::wstring_view pref
     return false;
 }
 
+// The middle of the start button's orb on the screen.
+COLORREF OrbPixel(HWND button) {
+    const RECT rect = WindowRect(button);
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, rect.left + 27, rect.top + 27);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
 SIZE ScreenSize() {
     return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
@@ -363,9 +372,13 @@ TEST(StartMenuProgram, ToggleShowsTheMenuThroughEveryStepOfTheShowHandler) {
         // Start-up sets the width from the captions just before the button answers.
         ASSERT_TRUE(WaitForTextStarting(debug, L"JisuanWidthandImagenoteWidth: ", dravix.Pid()));
 
+        const COLORREF normalFace = OrbPixel(button);
+
         ::PostMessageW(button, kToggleMenu, 0, 0);
         ASSERT_TRUE(debug.WaitFor(L"FormShow end", dravix.Pid()));
         EXPECT_TRUE(WaitForShown(menu));
+        ::Sleep(200);
+        EXPECT_NE(OrbPixel(button), normalFace) << "the button shows its pressed face while the menu is open";
         const std::vector<std::wstring> expected = {
             L"v_Show_StartMenu True",  L"ShowStartMenuForm",   L"FormShow begin",         L"GetUserPinSoftwareList",
             L"GetUsuallySoftwareList", L"InitControlMarInset", L"SetLeaveSearchEditData", L"JisuanControlHeightLeftTop",
@@ -380,6 +393,8 @@ TEST(StartMenuProgram, ToggleShowsTheMenuThroughEveryStepOfTheShowHandler) {
 
         ::PostMessageW(button, kToggleMenu, 0, 0);
         EXPECT_TRUE(WaitForHidden(menu));
+        ::Sleep(200);
+        EXPECT_EQ(OrbPixel(button), normalFace);
     }
     RemoveFolder(profile);
 }
