@@ -72,84 +72,29 @@ void TQelStartMenuFrm::BuildComponents() {
     }
 
     // Ownership order is the order the language files and the paint see.
-    for (Component* c : std::initializer_list<Component*>{&Image_bg_menu_topleft,
-                                                          &Image_bg_menu_topcenter,
-                                                          &Image_bg_menu_topright,
-                                                          &Image_bg_menu_centerleft,
-                                                          &Image_bg_menu,
-                                                          &Image_bg_menu_centerright,
-                                                          &Image_bg_menu_bottomleft,
-                                                          &Image_bg_menu_bottomcenter,
-                                                          &Image_bg_menu_bottomright,
-                                                          &TreeView_UserPind,
-                                                          &Pnl_Step1,
-                                                          &Image_Step1,
-                                                          &TreeView_StartProgramLst,
-                                                          &Pnl_Step2,
-                                                          &Image_Step2,
-                                                          &TreeView_Program,
-                                                          &ImageNote_ProgramLeft,
-                                                          &ImageNote_ProgramCenter,
-                                                          &ImageNote_ProgramRight,
-                                                          &Image_ProgramLogo,
-                                                          &lbl_Program,
-                                                          &Image_Search_bg,
-                                                          &Image_SearchFrame,
-                                                          &Edit_Search,
-                                                          &ImageNote_SearchButton,
-                                                          &ImageNote_SearchCloseButton,
-                                                          &pnl_SearchClient,
-                                                          &Label_SearchTitle,
-                                                          &Label_Search,
-                                                          &Image_SendBack,
-                                                          &Label_Sendback})
+    for (Component* c : std::initializer_list<Component*>{
+             &Image_bg_menu_topleft, &Image_bg_menu_topcenter, &Image_bg_menu_topright, &Image_bg_menu_centerleft,
+             &Image_bg_menu, &Image_bg_menu_centerright, &Image_bg_menu_bottomleft, &Image_bg_menu_bottomcenter,
+             &Image_bg_menu_bottomright, &TreeView_UserPind, &Pnl_Step1, &Image_Step1, &TreeView_StartProgramLst,
+             &Pnl_Step2, &Image_Step2, &TreeView_Program, &ImageNote_ProgramLeft, &ImageNote_ProgramCenter,
+             &ImageNote_ProgramRight, &Image_ProgramLogo, &lbl_Program, &Image_Search_bg, &Image_SearchFrame,
+             &Edit_Search, &ImageNote_SearchButton, &ImageNote_SearchCloseButton, &pnl_SearchClient,
+             &Label_SearchTitle, &Label_Search, &Image_SendBack, &Label_Sendback})
         Own(*c);
     for (TLabel* label : linkLabels_) Own(*label);
     for (auto& highlight : highlights_) Own(*highlight);
     for (auto& arrow : arrows_)
         if (arrow) Own(*arrow);
-    for (Component* c : std::initializer_list<Component*>{&Image_Right_Step1,
-                                                          &Image_Right_Step2,
-                                                          &ImageNote_ShotDown_Left,
-                                                          &ImageNote_ShotDown_Middle,
-                                                          &ImageNote_ShotDown_Right,
-                                                          &lab_Powner,
-                                                          &ImageNote_PopMenu,
-                                                          &ImgTop,
-                                                          &ImgBottom,
-                                                          &ImgLeft,
-                                                          &ImgRight,
-                                                          &ImgTopLeft,
-                                                          &ImgTopRight,
-                                                          &PopupMenu_UserPin,
-                                                          &Menu_Userpin_RunsAdmin,
-                                                          &N7,
-                                                          &Menu_Userpin_Manage,
-                                                          &Menu_Userpin_Delete,
-                                                          &N13,
-                                                          &Menu_Userpin_property,
-                                                          &PopupMenu_UsuallySoftware,
-                                                          &Menu_UsuallySoftware_RunAsAdmin,
-                                                          &MenuItem4,
-                                                          &Menu_UsuallySoftware_PinManage,
-                                                          &Menu_UsuallySoftware_AddStartMenu,
-                                                          &N3,
-                                                          &Menu_UsuallySoftware_Delete,
-                                                          &MenuItem7,
-                                                          &Menu_UsuallySoftware_Property,
-                                                          &PopupMenu_Shutdown,
-                                                          &PopupMenu_Label,
-                                                          &Menu_Lable_Open,
-                                                          &PopupMenu_LabelButton,
-                                                          &PopupActionBar_LabelControl,
-                                                          &ImageList_Treeview,
-                                                          &ImageList_AllPrograms,
-                                                          &IcoImgList,
-                                                          &Control_IcoImgList,
-                                                          &ImageList_PopMenu,
-                                                          &ImageList_Popup_64,
-                                                          &Timer_LogoShow,
-                                                          &DelayTimer})
+    for (Component* c : std::initializer_list<Component*>{
+             &Image_Right_Step1, &Image_Right_Step2, &ImageNote_ShotDown_Left, &ImageNote_ShotDown_Middle,
+             &ImageNote_ShotDown_Right, &lab_Powner, &ImageNote_PopMenu, &ImgTop, &ImgBottom, &ImgLeft, &ImgRight,
+             &ImgTopLeft, &ImgTopRight, &PopupMenu_UserPin, &Menu_Userpin_RunsAdmin, &N7, &Menu_Userpin_Manage,
+             &Menu_Userpin_Delete, &N13, &Menu_Userpin_property, &PopupMenu_UsuallySoftware,
+             &Menu_UsuallySoftware_RunAsAdmin, &MenuItem4, &Menu_UsuallySoftware_PinManage,
+             &Menu_UsuallySoftware_AddStartMenu, &N3, &Menu_UsuallySoftware_Delete, &MenuItem7,
+             &Menu_UsuallySoftware_Property, &PopupMenu_Shutdown, &PopupMenu_Label, &Menu_Lable_Open,
+             &PopupMenu_LabelButton, &PopupActionBar_LabelControl, &ImageList_Treeview, &ImageList_AllPrograms,
+             &IcoImgList, &Control_IcoImgList, &ImageList_PopMenu, &ImageList_Popup_64, &Timer_LogoShow, &DelayTimer})
         Own(*c);
 
     for (TMenuItem* item :
@@ -346,12 +291,8 @@ void TQelStartMenuFrm::FormCreate() {
     DebugOut(L"FormCreate AttchDll");
     RightColumnFocus = false;
     DebugOut(L"FormCreate SetTimer");
-    if (Language) {
-        Language->TranslateComponent(*this);
-        AllProgramsCaption = Language->GetTextOrDefault(L"lbl_Program_Common", L"All Programs");
-        BackCaption = Language->GetTextOrDefault(L"lbl_Program_back", L"Back");
-        SearchHint = Language->GetTextOrDefault(L"Edit_Search_Title", L"Search programs and files");
-    }
+    if (Language) Language->TranslateComponent(*this);
+    ReadCaptions();
     DebugOut(L"FormCreate end");
 }
 
@@ -372,15 +313,15 @@ void TQelStartMenuFrm::BringToFrontIfShown() {
 
 LRESULT TQelStartMenuFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_WINDOWPOSCHANGING:
-            HoldPosition(*reinterpret_cast<WINDOWPOS*>(lParam));
-            break;
-        case companion::dravix::kQuitMessage:
-            if (frmStartMenu) frmStartMenu->ExitProgram(true);
-            return 0;
-        case companion::dravix::kSettingsChangedMessage:
-            SettingsChanged();
-            return 0;
+    case WM_WINDOWPOSCHANGING:
+        HoldPosition(*reinterpret_cast<WINDOWPOS*>(lParam));
+        break;
+    case companion::dravix::kQuitMessage:
+        if (frmStartMenu) frmStartMenu->ExitProgram(true);
+        return 0;
+    case companion::dravix::kSettingsChangedMessage:
+        SettingsChanged();
+        return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);
 }

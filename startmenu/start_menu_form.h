@@ -206,6 +206,8 @@ private:
     void FormShow();
     // Another program changed the settings: skin, language, captions, width.
     void SettingsChanged();
+    // The All Programs button's two captions and the search hint, from the language.
+    void ReadCaptions();
     void FillProgramLists();
     void SetLeaveSearchEditData();
     // Runs the placement and lays out the right column from it.

@@ -100,15 +100,18 @@ void TQelStartMenuFrm::HideSearchLayout() {
 
 void TQelStartMenuFrm::ApplyLanguageCaptions() {
     const bool showedHint = Trimmed(Edit_Search.Text()) == SearchHint;
-    if (Language) {
-        AllProgramsCaption = Language->GetTextOrDefault(L"lbl_Program_Common", L"All Programs");
-        BackCaption = Language->GetTextOrDefault(L"lbl_Program_back", L"Back");
-        SearchHint = Language->GetTextOrDefault(L"Edit_Search_Title", L"Search programs and files");
-    }
+    ReadCaptions();
     lbl_Program.SetCaption(AllProgramsShown ? BackCaption : AllProgramsCaption);
     if (showedHint) Edit_Search.SetText(SearchHint);
     // The search result list and its catalogue follow the language when they exist.
     DebugOut(L"ResetLan(RdListViewSearch)");
+}
+
+void TQelStartMenuFrm::ReadCaptions() {
+    if (!Language) return;
+    AllProgramsCaption = Language->GetTextOrDefault(L"lbl_Program_Common", L"All Programs");
+    BackCaption = Language->GetTextOrDefault(L"lbl_Program_back", L"Back");
+    SearchHint = Language->GetTextOrDefault(L"Edit_Search_Title", L"Search programs and files");
 }
 
 void TQelStartMenuFrm::ApplyMenuFonts() {

@@ -161,24 +161,24 @@ TEST_P(MenuPlacementTest, MenuSitsAtTheTaskbarsStartCornerAndKeepsItsRowsAboveTh
     const RECT rect = WindowRect(menu.Handle());
     const SIZE screen = ScreenSize();
     switch (GetParam().edge) {
-        case TaskbarEdge::Bottom:
-            EXPECT_EQ(rect.left, 0);
-            EXPECT_EQ(rect.bottom, tray.top);
-            EXPECT_EQ(menu.LogoY, rect.top - 30);
-            break;
-        case TaskbarEdge::Top:
-            EXPECT_EQ(rect.left, 0);
-            EXPECT_EQ(rect.top, tray.bottom);
-            EXPECT_EQ(menu.LogoY, rect.top);
-            break;
-        case TaskbarEdge::Left:
-            EXPECT_EQ(rect.left, 0);
-            EXPECT_EQ(rect.top, 50);
-            break;
-        case TaskbarEdge::Right:
-            EXPECT_EQ(rect.right, screen.cx);
-            EXPECT_EQ(rect.top, 50);
-            break;
+    case TaskbarEdge::Bottom:
+        EXPECT_EQ(rect.left, 0);
+        EXPECT_EQ(rect.bottom, tray.top);
+        EXPECT_EQ(menu.LogoY, rect.top - 30);
+        break;
+    case TaskbarEdge::Top:
+        EXPECT_EQ(rect.left, 0);
+        EXPECT_EQ(rect.top, tray.bottom);
+        EXPECT_EQ(menu.LogoY, rect.top);
+        break;
+    case TaskbarEdge::Left:
+        EXPECT_EQ(rect.left, 0);
+        EXPECT_EQ(rect.top, 50);
+        break;
+    case TaskbarEdge::Right:
+        EXPECT_EQ(rect.right, screen.cx);
+        EXPECT_EQ(rect.top, 50);
+        break;
     }
     EXPECT_EQ(rect.right - rect.left, menu.Width());
     EXPECT_GE(menu.Width(), 410);
@@ -326,6 +326,32 @@ TEST_F(StartMenuTest, LinkCaptionsWiderThanAHundredPixelsWidenTheWindowAndEveryH
         menu_.reset();
         button_.reset();
     }
+}
+
+TEST_F(StartMenuTest, CaptionsFollowTheViewAndTheSearchLayout) {
+    CreateWindows();
+    TQelStartMenuFrm& menu = Menu();
+    // A language change while the All Programs tree shows keeps its button on "Back".
+    menu.AllProgramsShown = true;
+    menu.ApplyLanguageCaptions();
+    EXPECT_EQ(menu.lbl_Program.Caption(), L"Back");
+    menu.AllProgramsShown = false;
+    menu.ApplyLanguageCaptions();
+    EXPECT_EQ(menu.lbl_Program.Caption(), L"All Programs");
+
+    menu.ShowSearchLayout();
+    EXPECT_EQ(menu.lab_Powner.GetFont().color, RGB(0, 0, 0));
+    EXPECT_TRUE(menu.pnl_SearchClient.IsVisible());
+    EXPECT_TRUE(menu.ImageNote_SearchCloseButton.IsVisible());
+    EXPECT_FALSE(menu.lbl_Program.IsVisible());
+    EXPECT_EQ(menu.Image_bg_menu.Width(), menu.Width() - 6 - 6 - 12);
+    menu.Edit_Search.SetText(L"notepad");
+    menu.HideSearchLayout();
+    EXPECT_EQ(menu.lab_Powner.GetFont().color, RGB(255, 255, 255));
+    EXPECT_FALSE(menu.pnl_SearchClient.IsVisible());
+    EXPECT_TRUE(menu.ImageNote_SearchButton.IsVisible());
+    EXPECT_EQ(menu.Edit_Search.Text(), L"");
+    EXPECT_EQ(menu.Image_bg_menu.Width(), 241);
 }
 
 TEST_F(StartMenuTest, OnlyExactlyWin7GivesTheRoundedGlassWindow) {
