@@ -23,6 +23,13 @@ int TextWidth(const std::wstring& text, const Font& font) {
     return size.cx;
 }
 
+// The shell's image list of small or large icons; null when the shell does not answer.
+HIMAGELIST SystemImageList(UINT sizeFlag) {
+    SHFILEINFOW info{};
+    return reinterpret_cast<HIMAGELIST>(
+        ::SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | sizeFlag));
+}
+
 std::wstring Trimmed(const std::wstring& text) {
     const auto first = text.find_first_not_of(L" \t\r\n");
     if (first == std::wstring::npos) return {};
@@ -133,16 +140,13 @@ void TQelStartMenuFrm::ApplyMenuFonts() {
 }
 
 void TQelStartMenuFrm::LoadSystemImageLists() {
-    SHFILEINFOW info{};
-    if (auto small = reinterpret_cast<HIMAGELIST>(
-            ::SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON))) {
+    if (HIMAGELIST small = SystemImageList(SHGFI_SMALLICON)) {
         ImageList_AllPrograms.AssignShared(small);
         IcoImgList.AssignShared(small);
         TreeView_Program.SetImageList(small);
     }
     TreeView_Program.SetItemHeight(20);
-    if (auto large = reinterpret_cast<HIMAGELIST>(
-            ::SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON))) {
+    if (HIMAGELIST large = SystemImageList(SHGFI_LARGEICON)) {
         ImageList_Treeview.AssignShared(large);
         TreeView_StartProgramLst.SetImageList(large);
         TreeView_UserPind.SetImageList(large);
