@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "app/process_flags.h"
@@ -39,15 +40,6 @@ std::wstring ThisProgram() {
     return std::wstring(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH));
 }
 
-bool WaitForTextStarting(const DebugOutputCapture& debug, std::wstring_view prefix, DWORD pid) {
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        for (const std::wstring& text : debug.Texts(pid))
-            if (text.starts_with(prefix)) return true;
-        ::Sleep(50);
-    }
-    return false;
-}
-
 // The middle of the start button's orb on the screen.
 COLORREF OrbPixel(HWND button) {
     const RECT rect = WindowRect(button);
@@ -55,6 +47,25 @@ COLORREF OrbPixel(HWND button) {
     const COLORREF colour = ::GetPixel(screen, rect.left + 27, rect.top + 27);
     ::ReleaseDC(nullptr, screen);
     return colour;
+}
+
+// Polls for a state that another process reaches on its own time.
+bool Eventually(const std::function<bool()>& reached, DWORD timeoutMs = 3000) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    while (!reached()) {
+        if (::GetTickCount64() >= deadline) return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
+bool WaitForTextStarting(const DebugOutputCapture& debug, std::wstring_view prefix, DWORD pid) {
+    return Eventually(
+        [&] {
+            const std::vector<std::wstring> texts = debug.Texts(pid);
+            return std::any_of(texts.begin(), texts.end(), [&](const std::wstring& t) { return t.starts_with(prefix); });
+        },
+        10000);
 }
 
 SIZE ScreenSize() {
@@ -403,8 +414,8 @@ TEST(StartMenuProgram, ToggleShowsTheMenuThroughEveryStepOfTheShowHandler) {
         ::PostMessageW(button, kToggleMenu, 0, 0);
         ASSERT_TRUE(debug.WaitFor(L"FormShow end", dravix.Pid()));
         EXPECT_TRUE(WaitForShown(menu));
-        ::Sleep(200);
-        EXPECT_NE(OrbPixel(button), normalFace) << "the button shows its pressed face while the menu is open";
+        EXPECT_TRUE(Eventually([&] { return OrbPixel(button) != normalFace; }))
+            << "the button shows its pressed face while the menu is open";
         const std::vector<std::wstring> expected = {
             L"v_Show_StartMenu True",  L"ShowStartMenuForm",   L"FormShow begin",         L"GetUserPinSoftwareList",
             L"GetUsuallySoftwareList", L"InitControlMarInset", L"SetLeaveSearchEditData", L"JisuanControlHeightLeftTop",
@@ -419,8 +430,7 @@ TEST(StartMenuProgram, ToggleShowsTheMenuThroughEveryStepOfTheShowHandler) {
 
         ::PostMessageW(button, kToggleMenu, 0, 0);
         EXPECT_TRUE(WaitForHidden(menu));
-        ::Sleep(200);
-        EXPECT_EQ(OrbPixel(button), normalFace);
+        EXPECT_TRUE(Eventually([&] { return OrbPixel(button) == normalFace; }));
     }
     RemoveFolder(profile);
 }
