@@ -35,7 +35,7 @@ inline constexpr int kFrequentTreePadding = 4;
 inline constexpr int kFrequentMaxRows = 10;
 
 struct FrequentRow {
-    const TUseProgramInfo* Record = nullptr;
+    TUseProgramInfo* Record = nullptr;  // owned by the list the plan was made from
     std::wstring Caption;  // the record's DisplayName
     std::wstring LinkPath;
     int IconIndex = -1;

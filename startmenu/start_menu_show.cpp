@@ -127,8 +127,7 @@ void TQelStartMenuFrm::FillProgramLists() {
         [](std::wstring_view target) { return UserPinedManage().FindByTarget(target) != nullptr; });
     TreeView_StartProgramLst.BeginUpdate();
     for (const FrequentRow& row : plan.Rows)
-        (void)TreeView_StartProgramLst.AddNode(nullptr, row.Caption, row.IconIndex,
-                                               const_cast<TUseProgramInfo*>(row.Record));
+        (void)TreeView_StartProgramLst.AddNode(nullptr, row.Caption, row.IconIndex, row.Record);
     SetHeight(TreeView_StartProgramLst, plan.TreeHeight);
     TreeView_StartProgramLst.SetVisible(plan.Visible);
     TreeView_StartProgramLst.EndUpdate();
