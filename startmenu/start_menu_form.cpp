@@ -7,6 +7,7 @@
 #include "platform/debug_output.h"
 #include "settings/data_folder.h"
 #include "settings/language.h"
+#include "settings/special_paths.h"
 #include "startbutton/companion_interface.h"
 #include "startbutton/start_button_form.h"
 #include "startmenu/right_links.h"
@@ -286,6 +287,7 @@ bool TQelStartMenuFrm::CreateForm() {
 
 void TQelStartMenuFrm::FormCreate() {
     ::SetErrorMode(kErrorMode);
+    programFolder_ = TAppFrame().ExePath;
     DebugOut(L"FormCreate Begin");
     DebugOut(L"FormCreate v_bit64windows");
     DebugOut(L"FormCreate AttchDll");

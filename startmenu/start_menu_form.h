@@ -226,6 +226,7 @@ private:
         PushLayout();
     }
 
+    std::wstring programFolder_;  // with a trailing backslash; Resources\ lies below it
     MenuLayout layout_;
     std::vector<std::pair<LayoutBox*, Control*>> layoutBindings_;
     std::array<TLabel*, kRightLinkCount> linkLabels_{};

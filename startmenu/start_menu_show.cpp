@@ -6,7 +6,6 @@
 #include "catalogue/use_program_manage.h"
 #include "catalogue/window_placement.h"
 #include "platform/debug_output.h"
-#include "settings/special_paths.h"
 #include "startbutton/start_button_form.h"
 #include "startmenu/start_menu_form.h"
 
@@ -81,7 +80,7 @@ void TQelStartMenuFrm::FormShow() {
     ::MenuHeight = kMenuStartHeight;
     SetBounds({Left(), Top(), Width(), kMenuStartHeight});
     FillProgramLists();
-    LogoPicturePath = TAppFrame().ExePath + L"Resources\\userframe.png";
+    LogoPicturePath = programFolder_ + L"Resources\\userframe.png";
     DebugOut(L"InitControlMarInset");
     InitControlMarInset();
     if (TreeView_Program.IsVisible()) {
