@@ -27,6 +27,10 @@ void Fire(const Handler& handler, Args... args) noexcept {
 
 }  // namespace
 
+bool HasVisibleStyle(HWND window) noexcept {
+    return (::GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 void Control::SetBounds(const Bounds& bounds) {
     if (bounds == bounds_) return;
     Invalidate();
@@ -81,6 +85,9 @@ void WinControl::InvalidateArea(const RECT& area) const noexcept {
 }
 
 void WinControl::SetBounds(const Bounds& bounds) {
+    // The stored bounds follow the window (WM_WINDOWPOSCHANGED), so equal
+    // bounds need no trip to the system.
+    if (Handle() && bounds == GetBounds()) return;
     StoreBounds(bounds);
     if (Handle())
         ::SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
@@ -89,7 +96,8 @@ void WinControl::SetBounds(const Bounds& bounds) {
 
 void WinControl::SetVisible(bool visible) {
     StoreVisible(visible);
-    if (Handle()) ::ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (Handle() && visible != HasVisibleStyle(Handle()))
+        ::ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void WinControl::PaintBackground(HDC dc, const RECT& client) {

@@ -26,6 +26,9 @@ struct Bounds {
     bool operator==(const Bounds&) const = default;
 };
 
+// The window's own WS_VISIBLE, whatever its parents show.
+[[nodiscard]] bool HasVisibleStyle(HWND window) noexcept;
+
 enum class MouseButton { Left, Right, Middle };
 
 class Control : public Component {

@@ -51,6 +51,7 @@ bool NativeControl::CreateIn(WinControl& parent) {
 }
 
 void NativeControl::SetBounds(const Bounds& bounds) {
+    if (hwnd_ && bounds == GetBounds()) return;  // only this control moves its window
     StoreBounds(bounds);
     if (hwnd_)
         ::SetWindowPos(hwnd_.get(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
@@ -59,7 +60,8 @@ void NativeControl::SetBounds(const Bounds& bounds) {
 
 void NativeControl::SetVisible(bool visible) {
     StoreVisible(visible);
-    if (hwnd_) ::ShowWindow(hwnd_.get(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (hwnd_ && visible != HasVisibleStyle(hwnd_.get()))
+        ::ShowWindow(hwnd_.get(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void NativeControl::SetEnabled(bool enabled) {
